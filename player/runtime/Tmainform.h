@@ -1,0 +1,102 @@
+#pragma once
+
+#include "HoldToConfigure.h"
+#include "PageLoader.h"
+#include "PlayerOptions.h"
+#include "SettingsPanel.h"
+#include "net/DesignerFinder.h"
+
+#include <QPoint>
+#include <QSize>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class AppConfig;
+class PageSurface;
+class StatusLine;
+
+// Where the window goes when it is shown: the saved position, pulled back
+// onto the screen when it was saved beyond it.
+QPoint FormShowPosition(std::optional<int> savedX, std::optional<int> savedY, QPoint current,
+                        QSize screen);
+
+// The player's one window: the page surface with its status line, the
+// settings panel, the page clock and the configuration. It owns the parts
+// and wires them; each part keeps its own state.
+class Tmainform : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tmainform(const PlayerOptions &options, QWidget *parent = nullptr);
+    ~Tmainform() override;
+
+    // Shows the window and the first page.
+    void start();
+
+    void LoadUI(const QString &uiFileName);
+    void ShowUpgradeForm();
+    void ShowIMsettingForm();
+    void CloseConfigWindow();
+    void SaveConfigSettings();
+    void FindUIDesigner();
+    void ShowInfoBox(const QString &info, int x, int y, int delays);
+    void HideInfoBox();
+    void CloseApp();
+    bool HandleAppLifeEvent(Qt::ApplicationState state);
+
+    QString AppStoredRootPath() const { return m_appStoredRootPath; }
+    QString UIStoredRootPath() const { return m_uiStoredRootPath; }
+    QString TargetHost() const { return m_targetHost; }
+    bool isFixtheScreen() const { return m_isFixtheScreen; }
+    int Controlchannel() const { return m_basic.mode; }
+    const BasicSettings &appliedSettings() const { return m_basic; }
+
+    PageLoader &pages() { return m_pages; }
+    PageSurface *surface() const { return m_surface; }
+    StatusLine *statusLine() const;
+    SettingsPanel *LayoutConfig() const { return m_config; }
+    QTimer &UserTimer() { return m_userTimer; }
+    QTimer &TimerUpdateUI() { return m_timerUpdateUI; }
+    HoldToConfigure &hold() { return m_hold; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void iniAppData();
+    void FormShow();
+    void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void FormClose();
+    void applyScreenMode();
+    void placeConfigPanel();
+    void onConfigPageChanged(int page);
+    void onUserTimerTick();
+    void onPageLoaded();
+    void saveScreenshot();
+
+    PlayerOptions m_options;
+    std::unique_ptr<AppConfig> MyINI;
+    PageSurface *m_surface;
+    SettingsPanel *m_config;
+    PageLoader m_pages;
+    HoldToConfigure m_hold;
+    DesignerFinder m_designerFinder;
+    QTimer m_userTimer;
+    QTimer m_timerUpdateUI;
+
+    QString m_appStoredRootPath;
+    QString m_uiStoredRootPath;
+    QString m_targetHost;
+    QString m_targetPort = QStringLiteral("8800");
+    BasicSettings m_basic;
+    QSize m_screenSize;
+    bool m_isFixtheScreen = true;
+    bool m_shownOnce = false;
+    bool Appcloseing = false;
+    bool appClosing = false;
+};
