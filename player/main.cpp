@@ -1,4 +1,5 @@
 #include "runtime/Messages.h"
+#include "runtime/PageRenderer.h"
 #include "runtime/PlayerOptions.h"
 #include "runtime/SingleInstance.h"
 #include "runtime/Tmainform.h"
@@ -7,7 +8,20 @@
 #include <QMessageBox>
 #include <QTextStream>
 
+namespace {
+bool asksForRender(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--render") == 0)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 int main(int argc, char *argv[]) {
+    // A picture of a page needs no screen, so it also works on a machine without one.
+    if (asksForRender(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("panelo"));
 
@@ -17,6 +31,16 @@ int main(int argc, char *argv[]) {
     if (!options) {
         QTextStream(stderr) << error << Qt::endl << PlayerOptions::usage() << Qt::endl;
         return 2;
+    }
+
+    if (!options->renderPage.isEmpty()) {
+        QStringList messages;
+        const bool rendered = renderPageToFile(options->renderPage, options->renderOutput,
+                                               options->renderSize, &messages);
+        QTextStream err(stderr);
+        for (const QString &message : messages)
+            err << message << Qt::endl;
+        return rendered ? 0 : 1;
     }
 
     SingleInstance instance(QString::fromUtf8(messages::InstanceLockName));

@@ -56,3 +56,11 @@ inline constexpr char Ok[] = "OK";
 inline constexpr char Cancel[] = "Cancel";
 
 } // namespace messages
+
+namespace messages {
+inline constexpr char PictureError[] = "加载图片错误：";
+inline constexpr char BackgroundError[] = "背景失败：";
+inline constexpr char UnknownObject[] = "Unkown Objects:";
+inline constexpr char ErrorPrefix[] = "Error:";
+inline constexpr char BackgroundName[] = "app.bg";
+} // namespace messages

@@ -1,7 +1,12 @@
 #include "PageSurface.h"
 
+#include "ScreenFit.h"
 #include "StatusLine.h"
+#include "TmyImage.h"
 
+#include "page/PageSettings.h"
+
+#include <QFileInfo>
 #include <QGraphicsSceneMouseEvent>
 #include <QResizeEvent>
 
@@ -58,11 +63,49 @@ void PageSurface::resizeEvent(QResizeEvent *event) {
     layoutItems();
 }
 
+void PageSurface::setPageFit(const QSizeF &designSize, bool stretch, bool fitToView) {
+    m_designSize = designSize;
+    m_stretch = stretch;
+    m_fitToView = fitToView;
+    layoutItems();
+}
+
+void PageSurface::fitPage(const page::PageSettings &settings, const QString &backgroundPath,
+                          bool fitToView) {
+    setPageFit(QSizeF(settings.width, settings.height), settings.stretch, fitToView);
+    if (needsLetterbox(m_designAndScreenFixed, settings.stretch, settings.fillBlankBG,
+                       QFileInfo::exists(backgroundPath)))
+        showLetterbox(backgroundPath);
+}
+
+void PageSurface::showLetterbox(const QString &picturePath) {
+    if (!m_fullScreenBG) {
+        m_fullScreenBG = new TmyImage;
+        m_fullScreenBG->setObjectName(QStringLiteral("__FullScreenBG"));
+        m_fullScreenBG->setZValue(-1);
+        m_scene.addItem(m_fullScreenBG);
+    }
+    if (m_fullScreenBG->LastURL != picturePath && m_fullScreenBG->loadPicture(picturePath))
+        m_fullScreenBG->LastURL = picturePath;
+    m_fullScreenBG->setSize(viewport()->size());
+    m_fullScreenBG->show();
+}
+
 void PageSurface::layoutItems() {
     const QSizeF area = viewport()->size();
     m_scene.setSceneRect(QRectF(QPointF(0, 0), area));
-    m_workArea->setSize(area);
+    // Coordinates here are logical pixels already, so the screen scale is 1.
+    const FitResult fit =
+        m_fitToView
+            ? ScalToScreen(m_designSize.width(), m_designSize.height(), area, 1, m_stretch)
+            : ScalToScreen(m_designSize.width(), m_designSize.height(), m_designSize, 1, true);
+    m_designAndScreenFixed = fit.DesignAndScreenFixed;
+    m_workArea->setSize(fit.targetSize);
+    m_workArea->setTransform(QTransform::fromScale(fit.scaleX, fit.scaleY));
+    m_workArea->setPos(m_fitToView ? fit.pos : QPointF(0, 0));
     m_workArea->setRotation(m_angle);
+    if (m_fullScreenBG)
+        m_fullScreenBG->setSize(area);
     m_statusLine->setWidth(area.width());
     m_statusLine->setTransformOriginPoint(QPointF(area.width() / 2, area.height() / 2));
     m_statusLine->setRotation(m_angle);

@@ -2,7 +2,23 @@
 
 namespace {
 const QLatin1String ScreenshotOption("--screenshot");
+const QLatin1String RenderOption("--render");
+const QLatin1String OutOption("--out");
+const QLatin1String SizeOption("--size");
+
+std::optional<QSize> parseSize(const QString &text) {
+    const QStringList parts = text.split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    bool okW = false;
+    bool okH = false;
+    if (parts.size() != 2)
+        return std::nullopt;
+    const int w = parts[0].toInt(&okW);
+    const int h = parts[1].toInt(&okH);
+    if (!okW || !okH || w < 1 || h < 1 || w > 16384 || h > 16384)
+        return std::nullopt;
+    return QSize(w, h);
 }
+} // namespace
 
 std::optional<PlayerOptions> PlayerOptions::parse(const QStringList &arguments,
                                                   const QString &executableDir, QString *error) {
@@ -16,12 +32,25 @@ std::optional<PlayerOptions> PlayerOptions::parse(const QStringList &arguments,
     }
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
+        const bool takesValue = argument == ScreenshotOption || argument == RenderOption ||
+                                argument == OutOption || argument == SizeOption;
+        if (takesValue && i + 1 >= arguments.size()) {
+            *error = argument + QStringLiteral(" needs a value");
+            return std::nullopt;
+        }
         if (argument == ScreenshotOption) {
-            if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("--screenshot needs a file name");
+            options.screenshotPath = arguments.at(++i);
+        } else if (argument == RenderOption) {
+            options.renderPage = arguments.at(++i);
+        } else if (argument == OutOption) {
+            options.renderOutput = arguments.at(++i);
+        } else if (argument == SizeOption) {
+            const auto size = parseSize(arguments.at(++i));
+            if (!size) {
+                *error = QStringLiteral("--size takes WIDTHxHEIGHT, for example 1280x720");
                 return std::nullopt;
             }
-            options.screenshotPath = arguments.at(++i);
+            options.renderSize = *size;
         } else if (argument.startsWith(QLatin1String("--"))) {
             *error = QStringLiteral("unknown option ") + argument;
             return std::nullopt;
@@ -29,9 +58,14 @@ std::optional<PlayerOptions> PlayerOptions::parse(const QStringList &arguments,
             options.pageArgument = argument;
         }
     }
+    if (!options.renderPage.isEmpty() && options.renderOutput.isEmpty()) {
+        *error = QStringLiteral("--render needs --out FILE.png");
+        return std::nullopt;
+    }
     return options;
 }
 
 QString PlayerOptions::usage() {
-    return QStringLiteral("usage: panelo [--screenshot FILE.png] [PAGE.ui]");
+    return QStringLiteral("usage: panelo [--screenshot FILE.png] [PAGE.ui]\n"
+                          "       panelo --render PAGE.ui --out FILE.png [--size WxH]");
 }

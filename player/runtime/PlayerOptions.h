@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHostAddress>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,10 @@ struct PlayerOptions {
     QHostAddress designerAddress = QHostAddress(QHostAddress::Broadcast);
     quint16 designerPort = 8811;
     int userTimerInterval = 1000;
+    // Draw this page to `renderOutput` and quit, beside any running player.
+    QString renderPage;
+    QString renderOutput;
+    QSize renderSize;
 
     // Reads the arguments (without the program name). Returns nothing and sets
     // `error` when they cannot be understood.

@@ -40,7 +40,7 @@ QPoint FormShowPosition(std::optional<int> savedX, std::optional<int> savedY, QP
 
 Tmainform::Tmainform(const PlayerOptions &options, QWidget *parent)
     : QWidget(parent), m_options(options), m_surface(new PageSurface(this)),
-      m_config(new SettingsPanel(this)),
+      m_config(new SettingsPanel(this)), m_pages(m_surface->MainWorkArea()),
       m_designerFinder(options.designerAddress, options.designerPort) {
     setObjectName(QStringLiteral("Mainform"));
     setAutoFillBackground(true);
@@ -62,6 +62,9 @@ Tmainform::Tmainform(const PlayerOptions &options, QWidget *parent)
 
     connect(&m_userTimer, &QTimer::timeout, this, &Tmainform::onUserTimerTick);
     connect(&m_pages, &PageLoader::pageLoaded, this, &Tmainform::onPageLoaded);
+    connect(&m_pages.builder(), &PageBuilder::fitRequested, this, &Tmainform::fitPage);
+    connect(&m_pages.builder(), &PageBuilder::timerAdded, &m_userTimer,
+            qOverload<>(&QTimer::start));
     connect(&m_pages, &PageLoader::entryPageMissing, this, &Tmainform::ShowUpgradeForm);
     connect(&m_pages, &PageLoader::statusMessage, this,
             [this](const QString &info, int delays) { ShowInfoBox(info, 0, 0, delays); });
@@ -119,7 +122,12 @@ void Tmainform::iniAppData() {
     statusLine()->setFillColour(QColor::fromRgba(m_basic.statusColour));
     m_surface->setAngle(MyINI->angle());
 
-    m_uiStoredRootPath = project::defaultUIStoredRootPath(m_options.executableDir);
+    setProjectRoot(project::defaultUIStoredRootPath(m_options.executableDir));
+}
+
+void Tmainform::setProjectRoot(const QString &uiStoredRootPath) {
+    m_uiStoredRootPath = uiStoredRootPath;
+    m_pages.setProjectRoot(uiStoredRootPath);
 }
 
 void Tmainform::start() {
@@ -130,7 +138,7 @@ void Tmainform::start() {
     if (m_options.pageArgument.isEmpty()) {
         LoadUI(project::entryPagePath(m_uiStoredRootPath));
     } else {
-        m_uiStoredRootPath = project::uiRootOfPage(m_options.pageArgument);
+        setProjectRoot(project::uiRootOfPage(m_options.pageArgument));
         LoadUI(QFileInfo(m_options.pageArgument).absoluteFilePath());
     }
 }
@@ -225,6 +233,12 @@ void Tmainform::LoadUI(const QString &uiFileName) {
 void Tmainform::onPageLoaded() {
     m_targetHost = m_pages.settings().host;
     m_userTimer.start();
+}
+
+void Tmainform::fitPage(const page::PageSettings &settings, const QString &backgroundPath) {
+    m_surface->fitPage(settings, backgroundPath, m_isFixtheScreen);
+    if (!m_isFixtheScreen)
+        resize(m_surface->MainWorkArea()->size().toSize());
 }
 
 void Tmainform::onUserTimerTick() {

@@ -69,6 +69,8 @@ protected:
 
 private:
     void iniAppData();
+    void setProjectRoot(const QString &uiStoredRootPath);
+    void fitPage(const page::PageSettings &settings, const QString &backgroundPath);
     void FormShow();
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
     void FormClose();

@@ -1,13 +1,22 @@
 #include "runtime/PageLoader.h"
 #include "runtime/Messages.h"
+#include "runtime/PageSurface.h"
 
 #include "TempFolder.h"
 
+#include <QGraphicsScene>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// A page surface on a scene of its own, as the window has it.
+struct Surface {
+    QGraphicsScene scene;
+    WorkAreaItem *area = new WorkAreaItem;
+    Surface() { scene.addItem(area); }
+};
 
 const QByteArray TwoObjectPage =
     "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
@@ -16,7 +25,8 @@ const QByteArray TwoObjectPage =
 
 TEST(PageLoader, ReadsTheSettingsAndKeepsTheDocumentForActions) {
     TempFolder dir;
-    PageLoader loader;
+    Surface surface;
+    PageLoader loader(surface.area);
     QSignalSpy loaded(&loader, &PageLoader::pageLoaded);
     loader.LoadUI(dir.write(QStringLiteral("index.ui"), TwoObjectPage));
 
@@ -33,7 +43,8 @@ TEST(PageLoader, ReadsTheSettingsAndKeepsTheDocumentForActions) {
 
 TEST(PageLoader, RemembersThePreviousPageAlsoWhenTheNewOneIsMissing) {
     TempFolder dir;
-    PageLoader loader;
+    Surface surface;
+    PageLoader loader(surface.area);
     const QString first = dir.write(QStringLiteral("a.ui"), TwoObjectPage);
     const QString second = dir.path(QStringLiteral("missing.ui"));
     loader.LoadUI(first);
@@ -44,7 +55,8 @@ TEST(PageLoader, RemembersThePreviousPageAlsoWhenTheNewOneIsMissing) {
 
 TEST(PageLoader, AMissingEntryPageAsksForTheSettingsPanel) {
     TempFolder dir;
-    PageLoader loader;
+    Surface surface;
+    PageLoader loader(surface.area);
     QSignalSpy missing(&loader, &PageLoader::entryPageMissing);
     QSignalSpy message(&loader, &PageLoader::statusMessage);
     loader.LoadUI(dir.path(QStringLiteral("index.ui")));
@@ -54,7 +66,8 @@ TEST(PageLoader, AMissingEntryPageAsksForTheSettingsPanel) {
 
 TEST(PageLoader, AnyOtherMissingPageIsReportedWithoutCountdown) {
     TempFolder dir;
-    PageLoader loader;
+    Surface surface;
+    PageLoader loader(surface.area);
     QSignalSpy missing(&loader, &PageLoader::entryPageMissing);
     QSignalSpy message(&loader, &PageLoader::statusMessage);
     loader.LoadUI(dir.path(QStringLiteral("page2.ui")));
@@ -69,7 +82,8 @@ TEST(PageLoader, ABrokenPageIsReportedByNameAndTheShownPageStays) {
                                       "<?xml version=\"1.0\"?>"};
     for (const QByteArray &broken : brokenFiles) {
         TempFolder dir;
-        PageLoader loader;
+        Surface surface;
+        PageLoader loader(surface.area);
         loader.LoadUI(dir.write(QStringLiteral("index.ui"), TwoObjectPage));
         QSignalSpy message(&loader, &PageLoader::statusMessage);
         QSignalSpy loaded(&loader, &PageLoader::pageLoaded);
