@@ -22,6 +22,8 @@ int main(int argc, char *argv[]) {
     // A picture of a page needs no screen, so it also works on a machine without one.
     if (asksForRender(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Browser views of web objects need contexts shared with the window.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("panelo"));
 

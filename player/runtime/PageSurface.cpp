@@ -3,6 +3,7 @@
 #include "ScreenFit.h"
 #include "StatusLine.h"
 #include "TmyImage.h"
+#include "WebObject.h"
 
 #include "page/PageSettings.h"
 
@@ -20,7 +21,6 @@ void WorkAreaItem::setSize(const QSizeF &size) {
         return;
     prepareGeometryChange();
     m_size = size;
-    setTransformOriginPoint(QPointF(size.width() / 2, size.height() / 2));
 }
 
 QRectF WorkAreaItem::boundingRect() const {
@@ -101,11 +101,24 @@ void PageSurface::layoutItems() {
             : ScalToScreen(m_designSize.width(), m_designSize.height(), m_designSize, 1, true);
     m_designAndScreenFixed = fit.DesignAndScreenFixed;
     m_workArea->setSize(fit.targetSize);
-    m_workArea->setTransform(QTransform::fromScale(fit.scaleX, fit.scaleY));
-    m_workArea->setPos(m_fitToView ? fit.pos : QPointF(0, 0));
-    m_workArea->setRotation(m_angle);
+    // Scaled from its top-left corner, then turned about the centre of the
+    // place it takes on the screen.
+    const QPointF topLeft = m_fitToView ? fit.pos : QPointF(0, 0);
+    const QPointF centre = topLeft + QPointF(fit.targetSize.width() * fit.scaleX / 2,
+                                             fit.targetSize.height() * fit.scaleY / 2);
+    QTransform placement = QTransform::fromScale(fit.scaleX, fit.scaleY);
+    placement *= QTransform::fromTranslate(topLeft.x(), topLeft.y());
+    placement *= QTransform::fromTranslate(-centre.x(), -centre.y());
+    placement *= QTransform().rotate(m_angle);
+    placement *= QTransform::fromTranslate(centre.x(), centre.y());
+    m_workArea->setTransform(placement);
     if (m_fullScreenBG)
         m_fullScreenBG->setSize(area);
+    // Browser views lie over the view, outside the scene: move them along.
+    for (QGraphicsItem *item : m_workArea->childItems()) {
+        if (auto *web = qobject_cast<WebObject *>(item->toGraphicsObject()))
+            web->syncGeometry();
+    }
     m_statusLine->setWidth(area.width());
     m_statusLine->setTransformOriginPoint(QPointF(area.width() / 2, area.height() / 2));
     m_statusLine->setRotation(m_angle);

@@ -11,9 +11,11 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTextStream>
 
 namespace {
@@ -228,6 +230,44 @@ void Tmainform::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
 
 void Tmainform::LoadUI(const QString &uiFileName) {
     m_pages.LoadUI(uiFileName);
+}
+
+void Tmainform::AL_LoadUI(const QString &url) {
+    const QString path = project::pagePath(m_uiStoredRootPath, url);
+    if (QFileInfo::exists(path))
+        LoadUI(path);
+}
+
+void Tmainform::LoadNotAllowUI() {
+    const QString path = project::notAllowPagePath(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (QFileInfo::exists(path))
+        LoadUI(path);
+}
+
+void Tmainform::ChangeUIAngle(int angle) {
+    MyINI->setAngle(angle);
+    if (!MyINI->sync())
+        ShowInfoBox(MyINI->errorString(), 0, 0, 5);
+    m_surface->setAngle(angle);
+}
+
+int Tmainform::GetScreenOrient() const {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 0;
+    switch (screen->orientation()) {
+    case Qt::PortraitOrientation:
+        return 1;
+    case Qt::LandscapeOrientation:
+        return 2;
+    case Qt::InvertedPortraitOrientation:
+        return 3;
+    case Qt::InvertedLandscapeOrientation:
+        return 4;
+    default:
+        return 0;
+    }
 }
 
 void Tmainform::onPageLoaded() {

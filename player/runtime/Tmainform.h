@@ -36,6 +36,15 @@ public:
     void start();
 
     void LoadUI(const QString &uiFileName);
+    // Scripts' page switch: a page of the project, when it exists.
+    void AL_LoadUI(const QString &url);
+    // The page shown when the controller forbids the panel, from the user's
+    // documents folder, when it exists.
+    void LoadNotAllowUI();
+    // Turns the page surface and the status line, and keeps the angle.
+    void ChangeUIAngle(int angle);
+    // 0 unknown, 1 portrait, 2 landscape, 3 and 4 the same upside down.
+    int GetScreenOrient() const;
     void ShowUpgradeForm();
     void ShowIMsettingForm();
     void CloseConfigWindow();

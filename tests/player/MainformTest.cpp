@@ -175,6 +175,37 @@ TEST(Mainform, TheBasicPageFillsTheHeightAndTheOthersAreCentred) {
     EXPECT_EQ(panel->geometry().center().y(), form.rect().center().y());
 }
 
+TEST(Mainform, F11ShowsThePageAtItsOwnSizeInAWindow) {
+    Player player;
+    Tmainform &form = *player.form;
+    QTest::keyRelease(&form, Qt::Key_F11);
+    ASSERT_FALSE(form.isFixtheScreen());
+    EXPECT_EQ(form.size(), QSize(1280, 720));
+    WorkAreaItem *area = form.surface()->MainWorkArea();
+    EXPECT_EQ(area->size(), QSizeF(1280, 720));
+    EXPECT_EQ(area->sceneTransform(), QTransform());
+}
+
+TEST(Mainform, TheInterfaceAngleIsAppliedAndKept) {
+    Player player;
+    player.form->ChangeUIAngle(90);
+    EXPECT_EQ(player.form->surface()->angle(), 90);
+    EXPECT_EQ(AppConfig(player.configPath()).angle(), 90);
+
+    Player restarted(QByteArray("[UI]\nAngle=180\n"));
+    EXPECT_EQ(restarted.form->surface()->angle(), 180);
+}
+
+TEST(Mainform, ScriptsSwitchOnlyToPagesThatExist) {
+    Player player;
+    const QString sub = player.install.write(QStringLiteral("sdata/sub/p2.ui"), EntryPage);
+    const QString before = player.form->pages().CurrentUIPage();
+    player.form->AL_LoadUI(QStringLiteral("sub\\missing.ui"));
+    EXPECT_EQ(player.form->pages().CurrentUIPage(), before);
+    player.form->AL_LoadUI(QStringLiteral("sub\\p2.ui"));
+    EXPECT_EQ(player.form->pages().CurrentUIPage(), sub);
+}
+
 struct PlacementCase {
     std::optional<int> x, y;
     QPoint expected;

@@ -6,24 +6,40 @@
 
 namespace {
 
+enum Fit { Uniform, Stretch };
+
 struct FitCase {
     std::string name;
-    qreal W, H;
-    QSizeF screen;
+    QSizeF design, screen;
     qreal scale;
-    bool stretch;
-    QSizeF targetSize;
+    Fit fit;
     qreal scaleX, scaleY;
     QPointF pos;
     bool fixed;
+};
+
+// Margins are in physical pixels, scales in logical units.
+const FitCase FitCases[] = {
+    {"WideOn5x4", {1920, 1080}, {1280, 1024}, 1, Uniform, 0.66667, 0.66667, {0, 152}, false},
+    {"SquareOnWide", {1000, 1000}, {1600, 900}, 1, Uniform, 0.9, 0.9, {350, 0}, false},
+    {"SameSize", {1920, 1080}, {1920, 1080}, 1, Uniform, 1, 1, {0, 0}, true},
+    {"StretchWideOn4x3", {1920, 1080}, {1024, 768}, 1, Stretch, 0.53333, 0.71111, {0, 0}, false},
+    {"ScaleTwoSameAspect", {1920, 1080}, {960, 540}, 2, Uniform, 0.5, 0.5, {0, 0}, true},
+    {"ScaleTwoSquareOnWide", {1000, 1000}, {800, 450}, 2, Uniform, 0.45, 0.45, {350, 0}, false},
+    {"ScaleTwoStretch", {1000, 1000}, {800, 450}, 2, Stretch, 0.8, 0.45, {0, 0}, false},
+    {"UnreadScaleIsOne", {1920, 1080}, {1280, 1024}, 0, Uniform, 0.66667, 0.66667, {0, 152}, false},
+    {"EmptyScreen", {1920, 1080}, {0, 0}, 1, Uniform, 1, 1, {0, 0}, false},
+    {"NegativeScreen", {1920, 1080}, {-5, 100}, 1, Stretch, 1, 1, {0, 0}, false},
+    {"ZeroDesign", {0, 0}, {1920, 1080}, 1, Uniform, 1080, 1080, {420, 0}, false},
+    {"HugeDesign", {100000, 16384}, {1024, 1024}, 1, Uniform, 0.0625, 0.0625, {0, 0}, true},
 };
 
 class ScreenFitCases : public ::testing::TestWithParam<FitCase> {};
 
 TEST_P(ScreenFitCases, PlacesAndScalesThePage) {
     const FitCase c = GetParam();
-    const FitResult fit = ScalToScreen(c.W, c.H, c.screen, c.scale, c.stretch);
-    EXPECT_EQ(fit.targetSize, c.targetSize);
+    const FitResult fit =
+        ScalToScreen(c.design.width(), c.design.height(), c.screen, c.scale, c.fit == Stretch);
     EXPECT_NEAR(fit.scaleX, c.scaleX, 1e-4);
     EXPECT_NEAR(fit.scaleY, c.scaleY, 1e-4);
     EXPECT_NEAR(fit.pos.x(), c.pos.x(), 1e-6);
@@ -31,114 +47,16 @@ TEST_P(ScreenFitCases, PlacesAndScalesThePage) {
     EXPECT_EQ(fit.DesignAndScreenFixed, c.fixed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ScreenFit, ScreenFitCases,
-    ::testing::Values(
-        FitCase{"WideOnFourByFive",
-                1920,
-                1080,
-                {1280, 1024},
-                1,
-                false,
-                {1920, 1080},
-                2.0 / 3,
-                2.0 / 3,
-                {0, 152},
-                false},
-        FitCase{"SquareOnWide",
-                1000,
-                1000,
-                {1600, 900},
-                1,
-                false,
-                {1000, 1000},
-                0.9,
-                0.9,
-                {350, 0},
-                false},
-        FitCase{"SameSize", 1920, 1080, {1920, 1080}, 1, false, {1920, 1080}, 1, 1, {0, 0}, true},
-        FitCase{"StretchWideOnFourByThree",
-                1920,
-                1080,
-                {1024, 768},
-                1,
-                true,
-                {1920, 1080},
-                1024.0 / 1920,
-                768.0 / 1080,
-                {0, 0},
-                false},
-        FitCase{"ScaleTwoSameAspect",
-                1920,
-                1080,
-                {960, 540},
-                2,
-                false,
-                {1920, 1080},
-                0.5,
-                0.5,
-                {0, 0},
-                true},
-        // Margins are in physical pixels, scales in logical units.
-        FitCase{"ScaleTwoSquareOnWide",
-                1000,
-                1000,
-                {800, 450},
-                2,
-                false,
-                {1000, 1000},
-                0.45,
-                0.45,
-                {350, 0},
-                false},
-        FitCase{"ScaleTwoStretch",
-                1000,
-                1000,
-                {800, 450},
-                2,
-                true,
-                {1000, 1000},
-                0.8,
-                0.45,
-                {0, 0},
-                false},
-        FitCase{"UnreadScaleCountsAsOne",
-                1920,
-                1080,
-                {1280, 1024},
-                0,
-                false,
-                {1920, 1080},
-                2.0 / 3,
-                2.0 / 3,
-                {0, 152},
-                false},
-        FitCase{"EmptyScreen", 1920, 1080, {0, 0}, 1, false, {1920, 1080}, 1, 1, {0, 0}, false},
-        FitCase{
-            "NegativeScreen", 1920, 1080, {-5, 100}, 1, true, {1920, 1080}, 1, 1, {0, 0}, false},
-        FitCase{"ZeroDesignBecomesOnePixel",
-                0,
-                0,
-                {1920, 1080},
-                1,
-                false,
-                {1, 1},
-                1080,
-                1080,
-                {420, 0},
-                false},
-        FitCase{"HugeDesignIsClamped",
-                100000,
-                16384,
-                {1024, 1024},
-                1,
-                false,
-                {16384, 16384},
-                1.0 / 16,
-                1.0 / 16,
-                {0, 0},
-                true}),
-    [](const ::testing::TestParamInfo<FitCase> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(ScreenFit, ScreenFitCases, ::testing::ValuesIn(FitCases),
+                         [](const ::testing::TestParamInfo<FitCase> &info) {
+                             return info.param.name;
+                         });
+
+TEST(ScreenFit, TargetIsTheDesignSizeWithinOneTo16384) {
+    EXPECT_EQ(ScalToScreen(1920, 1080, {1280, 1024}, 1, false).targetSize, QSizeF(1920, 1080));
+    EXPECT_EQ(ScalToScreen(0, -3, {1280, 1024}, 1, false).targetSize, QSizeF(1, 1));
+    EXPECT_EQ(ScalToScreen(100000, 1080, {0, 0}, 1, true).targetSize, QSizeF(16384, 1080));
+}
 
 struct LetterboxCase {
     bool fixed, stretch, fill, backgroundExists, expected;

@@ -42,7 +42,7 @@ TEST_P(StandardObjectKinds, HoldsTheToolkitWidgetAndTakesAnyBounds) {
     EXPECT_TRUE(proxy->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, StandardObjectKinds,
+INSTANTIATE_TEST_SUITE_P(StandardObjects, StandardObjectKinds,
                          ::testing::Values(KindCase{ObjectKind::TButton, "QPushButton"},
                                            KindCase{ObjectKind::TSwitch, "QPushButton"},
                                            KindCase{ObjectKind::TTrackBar, "QSlider"},
