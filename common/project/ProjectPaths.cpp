@@ -61,4 +61,6 @@ QString notAllowPagePath(const QString &documentsDir) {
     return QDir::toNativeSeparators(QDir(documentsDir).filePath(notAllowPageName));
 }
 
+bool fileExists(const QString &path) { return QFileInfo(path).isFile(); }
+
 } // namespace project

@@ -24,4 +24,8 @@ QString picturePath(const QString &uiRoot, const QString &storedPictureName);
 QString mediaPath(const QString &uiRoot, const QString &storedMediaName);
 QString notAllowPagePath(const QString &documentsDir);
 
+// A project file is there: a folder of that name does not count, so that an
+// empty stored name (which names the folder itself) means "no file".
+bool fileExists(const QString &path);
+
 } // namespace project

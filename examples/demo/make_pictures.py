@@ -328,6 +328,46 @@ def slider_thumb():
     return c
 
 
+# The letterbox page is square (1000 x 1000). Its background is a board of
+# squares, each with a ring, inside a bright frame: on the page the squares
+# and rings are round and even; in the margins, where the player stretches the
+# same picture over the whole window, they turn into wide oblongs and ellipses
+# and the frame runs along the window's edges.
+LETTERBOX_SIZE = 1000
+LETTERBOX_CELL = 125
+
+
+def letterbox_bg():
+    size, cell = LETTERBOX_SIZE, LETTERBOX_CELL
+    c = Canvas(size, size)
+    light_top, light_bottom = rgb("#2b5c8a"), rgb("#173452")
+    dark_top, dark_bottom = rgb("#16314f"), rgb("#0b1a2e")
+    stride = size * 4
+    for y in range(size):
+        t = (y + 0.5) / size
+        light = mix(light_top, light_bottom, t)
+        dark = mix(dark_top, dark_bottom, t)
+        row = []
+        for column in range(size // cell):
+            r, g, b, a = light if (column + y // cell) % 2 == 0 else dark
+            row += [r * a, g * a, b * a, a] * cell
+        c.pixels[y * stride:(y + 1) * stride] = row
+    ring = rgb("#7fd3ff", 0.55)
+    for row in range(size // cell):
+        for column in range(size // cell):
+            cx, cy = (column + 0.5) * cell, (row + 0.5) * cell
+            r = cell * 0.34
+            c.draw(outline(circle(cx, cy, r), 3), ring,
+                   (cx - r - 2, cy - r - 2, cx + r + 2, cy + r + 2))
+            c.draw(circle(cx, cy, 4), ring, (cx - 6, cy - 6, cx + 6, cy + 6))
+    frame, amber = 12, rgb("#ffb300")
+    c.fill_rect(0, 0, size, frame, amber)
+    c.fill_rect(0, size - frame, size, size, amber)
+    c.fill_rect(0, 0, frame, size, amber)
+    c.fill_rect(size - frame, 0, size, size, amber)
+    return c
+
+
 PICTURES = {
     "background.png": background,
     "btn_blue.png": lambda: push_button("#56a8f7", "#1f5fbf", "#143f80"),
@@ -338,6 +378,7 @@ PICTURES = {
     "knob_ring.png": knob_ring,
     "slider_track.png": slider_track,
     "slider_thumb.png": slider_thumb,
+    "letterbox_bg.png": letterbox_bg,
 }
 
 

@@ -202,7 +202,7 @@ void PageBuilder::SetBackground(const QString &src, const QString &downTask, int
     background->hide();
     background->isButton = false;
 
-    if (!QFileInfo::exists(src)) {
+    if (!project::fileExists(src)) {
         background->LastURL.clear();
         background->clearPicture();
         SetBackgroundColor(target);
@@ -263,7 +263,7 @@ void PageBuilder::AddIMGFromXMLByID(int itemID, WorkAreaItem *owner) {
         } else if (qstrcmp(child.name(), page::names::BG) == 0) {
             const bool sized = hasAttr(child, attr::Width);
             const QString src = project::picturePath(m_uiRoot, attrText(child, attr::src));
-            if (QFileInfo::exists(src)) {
+            if (project::fileExists(src)) {
                 background = CreatIMGButton(
                     src, intAttr(child, attr::X, 0), intAttr(child, attr::Y, 0),
                     sized ? intAttr(child, attr::Width, 0) : 0,
@@ -274,7 +274,7 @@ void PageBuilder::AddIMGFromXMLByID(int itemID, WorkAreaItem *owner) {
     }
 
     const QString src = project::picturePath(m_uiRoot, attrText(element, attr::src));
-    if (!QFileInfo::exists(src))
+    if (!project::fileExists(src))
         return;
 
     const bool sized = hasAttr(element, attr::Width);
@@ -519,7 +519,7 @@ QGraphicsObject *PageBuilder::buildStandardObject(ObjectKind kind, const QString
         const QString url = attrText(element, attr::url);
         if (!url.isEmpty()) {
             const QString path = project::mediaPath(m_uiRoot, url);
-            if (url.contains(u':') || QFileInfo::exists(path)) {
+            if (url.contains(u':') || project::fileExists(path)) {
                 media->setSource(path);
                 media->stop();
                 if (page::readFlagTrueAnyCase(attrText(element, attr::AutoPlay)))

@@ -3,6 +3,8 @@
 #include "Messages.h"
 #include "page/PageNames.h"
 
+#include "project/ProjectPaths.h"
+
 #include <QFileInfo>
 
 PageLoader::PageLoader(WorkAreaItem *target, QObject *parent)
@@ -18,7 +20,7 @@ void PageLoader::LoadUI(const QString &uiFileName) {
     m_lastPage = m_currentPage;
     m_currentPage = uiFileName;
 
-    if (!QFileInfo::exists(uiFileName)) {
+    if (!project::fileExists(uiFileName)) {
         if (uiFileName.contains(QLatin1String("index.ui")))
             emit entryPageMissing();
         else

@@ -14,7 +14,7 @@
 bool renderPageToFile(const QString &pagePath, const QString &outputPath, QSize screenSize,
                       QStringList *messages) {
     const QString page = QFileInfo(pagePath).absoluteFilePath();
-    if (!QFileInfo::exists(page)) {
+    if (!project::fileExists(page)) {
         *messages << QString::fromUtf8(messages::PageNotFound) + QStringLiteral(" ") + pagePath;
         return false;
     }

@@ -7,6 +7,8 @@
 
 #include "page/PageSettings.h"
 
+#include "project/ProjectPaths.h"
+
 #include <QFileInfo>
 #include <QGraphicsSceneMouseEvent>
 #include <QResizeEvent>
@@ -74,7 +76,7 @@ void PageSurface::fitPage(const page::PageSettings &settings, const QString &bac
                           bool fitToView) {
     setPageFit(QSizeF(settings.width, settings.height), settings.stretch, fitToView);
     if (needsLetterbox(m_designAndScreenFixed, settings.stretch, settings.fillBlankBG,
-                       QFileInfo::exists(backgroundPath)))
+                       project::fileExists(backgroundPath)))
         showLetterbox(backgroundPath);
 }
 

@@ -234,14 +234,14 @@ void Tmainform::LoadUI(const QString &uiFileName) {
 
 void Tmainform::AL_LoadUI(const QString &url) {
     const QString path = project::pagePath(m_uiStoredRootPath, url);
-    if (QFileInfo::exists(path))
+    if (project::fileExists(path))
         LoadUI(path);
 }
 
 void Tmainform::LoadNotAllowUI() {
     const QString path = project::notAllowPagePath(
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    if (QFileInfo::exists(path))
+    if (project::fileExists(path))
         LoadUI(path);
 }
 
