@@ -1,5 +1,6 @@
 #include "PageBuilder.h"
 
+#include "ImageButtons.h"
 #include "MediaObject.h"
 #include "Messages.h"
 #include "PageSurface.h"
@@ -108,6 +109,7 @@ T *PageBuilder::reuseOrCreate(ObjectKind kind, const QString &prefix, Make make)
     T *created = make();
     created->setObjectName(name);
     m_pool.append(created);
+    emit objectCreated(created);
     return created;
 }
 
@@ -130,6 +132,7 @@ void PageBuilder::OpenCurrentXMLPage(const page::PageDocument &doc, WorkAreaItem
 
     const QString background = project::picturePath(m_uiRoot, m_settings.src);
     emit fitRequested(m_settings, background);
+    emit pageBuilding();
 
     SetBackground(background, m_settings.flashStyle, m_settings.bgAlpha, target);
 
@@ -201,6 +204,8 @@ void PageBuilder::SetBackground(const QString &src, const QString &downTask, int
     background->setParentItem(target);
     background->hide();
     background->isButton = false;
+    // Presses on the background belong to the page surface beneath it.
+    background->setAcceptedMouseButtons(Qt::NoButton);
 
     if (!project::fileExists(src)) {
         background->LastURL.clear();
@@ -309,6 +314,7 @@ void PageBuilder::AddIMGFromXMLByID(int itemID, WorkAreaItem *owner) {
         image->MaxAngel = (maxAngle < 1 || maxAngle > 360) ? 300 : maxAngle;
         int value = hasAttr(element, attr::value) ? intAttr(element, attr::value, 100) : 0;
         image->Percent = qMax(0, value);
+        SetButtonStatus(image, QString(), image->Percent);
         image->onMoveTask = attrText(element, attr::onChange);
         if (type == 2) {
             image->onDownTask = attrText(element, attr::onDown);

@@ -44,6 +44,10 @@ signals:
     void statusMessage(const QString &text, int delays);
     // A page timer was added: the page clock must run.
     void timerAdded();
+    // The old page's script-made pictures are to go before this page is built.
+    void pageBuilding();
+    // A control was made for the pool (made once, reused by later pages).
+    void objectCreated(QGraphicsObject *object);
 
 private:
     void SetBackground(const QString &src, const QString &downTask, int bgAlpha,

@@ -42,6 +42,7 @@ void PageLoader::LoadUI(const QString &uiFileName) {
     m_builder.OpenCurrentXMLPage(m_doc, m_target);
     emit pageLoaded();
     DoActionByEvenID(PageEvents::onLoad, QString());
+    emit pageShown();
 }
 
 void PageLoader::ClearWorkArea() {

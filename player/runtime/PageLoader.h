@@ -49,6 +49,8 @@ signals:
     // An action of the page to run, with its parameter string.
     void actionRequested(const QString &task, const QString &parastr);
     void pageLoaded();
+    // The page is built and its load event has run.
+    void pageShown();
 
 private:
     WorkAreaItem *m_target;

@@ -1,8 +1,8 @@
 #include "StatusLine.h"
 
 #include "Messages.h"
+#include "TextObject.h"
 
-#include <QFont>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 
@@ -11,8 +11,15 @@ constexpr qreal TopZ = 1e6;
 }
 
 StatusLine::StatusLine(QGraphicsItem *parent)
-    : QGraphicsObject(parent), m_fill(QColor::fromRgba(0xFFDC143C)),
-      m_text(QString::fromUtf8(messages::StatusInitialText)) {
+    : QGraphicsObject(parent), m_fill(QColor::fromRgba(0xFFDC143C)), m_label(new TextObject(this)) {
+    setObjectName(QStringLiteral("LayoutStatus"));
+    m_label->setObjectName(QStringLiteral("SystemLabelTips"));
+    m_label->setAcceptedMouseButtons(Qt::NoButton);
+    m_label->setColour(Qt::white);
+    m_label->setFontSize(16);
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setText(QString::fromUtf8(messages::StatusInitialText));
+    m_label->setSize(QSizeF(0, Height));
     setZValue(TopZ);
     setAcceptedMouseButtons(Qt::LeftButton);
 }
@@ -22,6 +29,11 @@ void StatusLine::setWidth(qreal width) {
         return;
     prepareGeometryChange();
     m_width = width;
+    m_label->setSize(QSizeF(width, Height));
+}
+
+QString StatusLine::text() const {
+    return m_label->text();
 }
 
 void StatusLine::setFillColour(const QColor &colour) {
@@ -34,7 +46,7 @@ void StatusLine::ShowInfoBox(const QString &info, int, int, int delays) {
         return;
     m_delay = delays;
     m_rectOpacity = (delays >= 1 && delays <= 5) ? 0.45 : 0.95;
-    m_text = info;
+    m_label->setText(info);
     setPos(pos().x(), 0);
     setZValue(TopZ);
     show();
@@ -64,11 +76,6 @@ void StatusLine::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWid
     painter->setOpacity(m_rectOpacity);
     painter->fillRect(boundingRect(), m_fill);
     painter->restore();
-    QFont font = painter->font();
-    font.setPixelSize(16);
-    painter->setFont(font);
-    painter->setPen(Qt::white);
-    painter->drawText(boundingRect(), Qt::AlignCenter, m_text);
 }
 
 void StatusLine::mousePressEvent(QGraphicsSceneMouseEvent *event) {

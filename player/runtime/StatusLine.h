@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QGraphicsObject>
 
+class TextObject;
+
 // The status line across the top of the window: a tinted strip with one
 // centred text that hides itself after a number of page-clock ticks.
 class StatusLine : public QGraphicsObject {
@@ -25,7 +27,9 @@ public:
     // One tick of the page clock: counts a positive countdown down.
     void tick();
 
-    QString text() const { return m_text; }
+    QString text() const;
+    // The text part, a page text like any other (state reports may set it).
+    TextObject *SystemLabelTips() const { return m_label; }
     int TimerinfoBoxDelayS() const { return m_delay; }
     qreal rectangleOpacity() const { return m_rectOpacity; }
 
@@ -39,7 +43,7 @@ private:
     qreal m_width = 0;
     QColor m_fill;
     qreal m_rectOpacity = 0.4;
-    QString m_text;
+    TextObject *m_label;
     int m_delay = 0;
     bool m_closing = false;
 };

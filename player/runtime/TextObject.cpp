@@ -11,7 +11,7 @@ constexpr int TextMargin = 2;
 constexpr int MaxFontSize = 2000;
 } // namespace
 
-TextObject::TextObject(QGraphicsItem *parent) : QGraphicsObject(parent) {
+TextObject::TextObject(QGraphicsItem *parent) : PointerItem(parent) {
     setObjectKind(this, ObjectKind::TLabel);
     setObjectTag(this, -1);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "PointerItem.h"
 #include <QColor>
-#include <QGraphicsObject>
 
 // A text on the page: free text, or the caption of a picture. It sizes
 // itself to its text unless a size is given.
-class TextObject : public QGraphicsObject {
+class TextObject : public PointerItem {
     Q_OBJECT
 public:
     explicit TextObject(QGraphicsItem *parent = nullptr);

@@ -42,7 +42,7 @@ QPoint FormShowPosition(std::optional<int> savedX, std::optional<int> savedY, QP
 
 Tmainform::Tmainform(const PlayerOptions &options, QWidget *parent)
     : QWidget(parent), m_options(options), m_surface(new PageSurface(this)),
-      m_config(new SettingsPanel(this)), m_pages(m_surface->MainWorkArea()),
+      m_config(new SettingsPanel(this)), m_runtime(m_surface->MainWorkArea(), Lua_KeyValues),
       m_designerFinder(options.designerAddress, options.designerPort) {
     setObjectName(QStringLiteral("Mainform"));
     setAutoFillBackground(true);
@@ -63,15 +63,16 @@ Tmainform::Tmainform(const PlayerOptions &options, QWidget *parent)
     iniAppData();
 
     connect(&m_userTimer, &QTimer::timeout, this, &Tmainform::onUserTimerTick);
-    connect(&m_pages, &PageLoader::pageLoaded, this, &Tmainform::onPageLoaded);
-    connect(&m_pages.builder(), &PageBuilder::fitRequested, this, &Tmainform::fitPage);
-    connect(&m_pages.builder(), &PageBuilder::timerAdded, &m_userTimer,
+    connect(&m_runtime.pages(), &PageLoader::pageLoaded, this, &Tmainform::onPageLoaded);
+    connect(&m_runtime.pages().builder(), &PageBuilder::fitRequested, this, &Tmainform::fitPage);
+    connect(&m_runtime.pages().builder(), &PageBuilder::timerAdded, &m_userTimer,
             qOverload<>(&QTimer::start));
-    connect(&m_pages, &PageLoader::entryPageMissing, this, &Tmainform::ShowUpgradeForm);
-    connect(&m_pages, &PageLoader::statusMessage, this,
+    connect(&m_runtime.pages(), &PageLoader::entryPageMissing, this, &Tmainform::ShowUpgradeForm);
+    connect(&m_runtime.pages(), &PageLoader::statusMessage, this,
             [this](const QString &info, int delays) { ShowInfoBox(info, 0, 0, delays); });
     connect(m_surface->MainWorkArea(), &WorkAreaItem::pressed, this,
             [this] { m_hold.RecordPressBeginTime(QDateTime::currentDateTime()); });
+    wireRuntime();
     connect(m_surface->MainWorkArea(), &WorkAreaItem::released, this, [this] {
         switch (m_hold.CheckIfUserWantUpdateUI(QDateTime::currentDateTime())) {
         case HoldToConfigure::HoldResult::OpenSettings:
@@ -94,6 +95,26 @@ Tmainform::Tmainform(const PlayerOptions &options, QWidget *parent)
 
 Tmainform::~Tmainform() = default;
 
+void Tmainform::wireRuntime() {
+    ActionDispatcher &dispatcher = m_runtime.dispatcher();
+    connect(&dispatcher, &ActionDispatcher::ShowUpgradeForm, this, &Tmainform::ShowUpgradeForm);
+    connect(&dispatcher, &ActionDispatcher::ShowIMsettingForm, this, &Tmainform::ShowIMsettingForm);
+    connect(&dispatcher, &ActionDispatcher::debugLog, this,
+            [this](const QString &note, int delays) { ShowInfoBox(note, 0, 0, delays); });
+    m_runtime.setLinkState(
+        {[this] { return m_basic.mode; }, [] { return false; }, [] { return false; }});
+    // Names that no page object carries may name a fixed part of the window.
+    m_runtime.operations().setFallback([this](const QString &name) -> QGraphicsObject * {
+        const QList<QGraphicsItem *> items = m_surface->scene()->items();
+        for (QGraphicsItem *item : items) {
+            QGraphicsObject *object = item->toGraphicsObject();
+            if (object && object->objectName() == name)
+                return object;
+        }
+        return nullptr;
+    });
+}
+
 StatusLine *Tmainform::statusLine() const {
     return m_surface->statusLine();
 }
@@ -112,6 +133,7 @@ void Tmainform::iniAppData() {
     m_basic.chatServer = MyINI->imServer();
     m_basic.mode = MyINI->mode();
     m_basic.showDebugData = MyINI->showDebugData();
+    m_runtime.dispatcher().setShowDebugData(m_basic.showDebugData);
     m_basic.showTcpStatus = MyINI->isShowTcpStatus();
     m_basic.stretchFullScreen = MyINI->isStretchFullScreen();
     m_basic.userIP = MyINI->isUserIP();
@@ -129,7 +151,7 @@ void Tmainform::iniAppData() {
 
 void Tmainform::setProjectRoot(const QString &uiStoredRootPath) {
     m_uiStoredRootPath = uiStoredRootPath;
-    m_pages.setProjectRoot(uiStoredRootPath);
+    m_runtime.setProjectRoot(uiStoredRootPath);
 }
 
 void Tmainform::start() {
@@ -154,7 +176,7 @@ void Tmainform::applyScreenMode() {
         showFullScreen();
     } else {
         setWindowFlags(Qt::Window);
-        const page::PageSettings &page = m_pages.settings();
+        const page::PageSettings &page = m_runtime.pages().settings();
         resize(
             QSize(page.width, page.height)
                 .boundedTo(m_screenSize.isEmpty() ? QSize(page.width, page.height) : m_screenSize));
@@ -188,6 +210,11 @@ void Tmainform::saveScreenshot() {
     close();
 }
 
+void Tmainform::hideEvent(QHideEvent *event) {
+    QWidget::hideEvent(event);
+    m_runtime.pages().DoActionByEvenID(PageEvents::onBackGround, QString());
+}
+
 void Tmainform::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     m_surface->setGeometry(rect());
@@ -217,11 +244,11 @@ void Tmainform::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
     case KeyCommand::ToggleFixedScreen:
         m_isFixtheScreen = !m_isFixtheScreen;
         applyScreenMode();
-        LoadUI(m_pages.CurrentUIPage());
+        LoadUI(m_runtime.pages().CurrentUIPage());
         break;
     case KeyCommand::GoBack:
-        if (shouldGoBack(m_pages.LastUIPage()))
-            LoadUI(m_pages.LastUIPage());
+        if (shouldGoBack(m_runtime.pages().LastUIPage()))
+            LoadUI(m_runtime.pages().LastUIPage());
         break;
     case KeyCommand::None:
         break;
@@ -229,7 +256,7 @@ void Tmainform::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void Tmainform::LoadUI(const QString &uiFileName) {
-    m_pages.LoadUI(uiFileName);
+    m_runtime.pages().LoadUI(uiFileName);
 }
 
 void Tmainform::AL_LoadUI(const QString &url) {
@@ -271,7 +298,7 @@ int Tmainform::GetScreenOrient() const {
 }
 
 void Tmainform::onPageLoaded() {
-    m_targetHost = m_pages.settings().host;
+    m_targetHost = m_runtime.pages().settings().host;
     m_userTimer.start();
 }
 
@@ -283,6 +310,7 @@ void Tmainform::fitPage(const page::PageSettings &settings, const QString &backg
 
 void Tmainform::onUserTimerTick() {
     statusLine()->tick();
+    m_runtime.clock().UserTimerTimer();
 }
 
 void Tmainform::ShowInfoBox(const QString &info, int x, int y, int delays) {
@@ -371,6 +399,7 @@ void Tmainform::SaveConfigSettings() {
     m_basic.serverIP = keptIP;
     m_basic.serverPort = keptPort;
     statusLine()->setFillColour(QColor::fromRgba(m_basic.statusColour));
+    m_runtime.dispatcher().setShowDebugData(m_basic.showDebugData);
 
     CloseConfigWindow();
     if (!saved)
@@ -413,6 +442,7 @@ void Tmainform::FormClose() {
     if (Appcloseing)
         return;
     Appcloseing = true;
+    m_runtime.pages().setClosing(true);
     MyINI->setPosition(x(), y());
     MyINI->setFullscreen(m_isFixtheScreen);
     if (!MyINI->sync())
@@ -422,5 +452,4 @@ void Tmainform::FormClose() {
     m_timerUpdateUI.stop();
     appClosing = true;
     statusLine()->setClosing(true);
-    m_pages.setClosing(true);
 }

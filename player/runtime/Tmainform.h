@@ -1,10 +1,11 @@
 #pragma once
 
 #include "HoldToConfigure.h"
-#include "PageLoader.h"
+#include "PageRuntime.h"
 #include "PlayerOptions.h"
 #include "SettingsPanel.h"
 #include "net/DesignerFinder.h"
+#include "script/KeyValueStore.h"
 
 #include <QPoint>
 #include <QSize>
@@ -62,7 +63,9 @@ public:
     int Controlchannel() const { return m_basic.mode; }
     const BasicSettings &appliedSettings() const { return m_basic; }
 
-    PageLoader &pages() { return m_pages; }
+    PageLoader &pages() { return m_runtime.pages(); }
+    PageRuntime &runtime() { return m_runtime; }
+    KeyValueStore &keyValues() { return Lua_KeyValues; }
     PageSurface *surface() const { return m_surface; }
     StatusLine *statusLine() const;
     SettingsPanel *LayoutConfig() const { return m_config; }
@@ -75,9 +78,11 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void iniAppData();
+    void wireRuntime();
     void setProjectRoot(const QString &uiStoredRootPath);
     void fitPage(const page::PageSettings &settings, const QString &backgroundPath);
     void FormShow();
@@ -94,7 +99,8 @@ private:
     std::unique_ptr<AppConfig> MyINI;
     PageSurface *m_surface;
     SettingsPanel *m_config;
-    PageLoader m_pages;
+    KeyValueStore Lua_KeyValues;
+    PageRuntime m_runtime;
     HoldToConfigure m_hold;
     DesignerFinder m_designerFinder;
     QTimer m_userTimer;

@@ -5,7 +5,7 @@
 #include <QImageReader>
 #include <QPainter>
 
-TmyImage::TmyImage(QGraphicsItem *parent) : QGraphicsObject(parent) {
+TmyImage::TmyImage(QGraphicsItem *parent) : PointerItem(parent) {
     setObjectKind(this, ObjectKind::TmyImage);
     setObjectTag(this, -1);
 }
@@ -22,6 +22,11 @@ bool TmyImage::loadPicture(const QString &path) {
 
 void TmyImage::clearPicture() {
     m_picture = QImage();
+    update();
+}
+
+void TmyImage::setPicture(const QImage &picture) {
+    m_picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     update();
 }
 
@@ -44,6 +49,10 @@ void TmyImage::resetForReuse() {
     setObjectTag(this, -1);
     LastURL.clear();
     CacheBitmap.reset();
+}
+
+bool TmyImage::leavesWhenSlidOff() const {
+    return ButtonType != 3 && ButtonType != 4 && ButtonType != 6;
 }
 
 QRectF TmyImage::boundingRect() const {

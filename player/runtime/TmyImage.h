@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QGraphicsObject>
+#include "PointerItem.h"
 #include <QImage>
 
 #include <optional>
 
 // A picture on the page that may act as a button, switch, knob, slider or
 // level display. The picture is stretched to the object's size.
-class TmyImage : public QGraphicsObject {
+class TmyImage : public PointerItem {
     Q_OBJECT
 public:
     explicit TmyImage(QGraphicsItem *parent = nullptr);
@@ -15,6 +15,8 @@ public:
     // Loads the picture file; false (and nothing changed) when it cannot be read.
     bool loadPicture(const QString &path);
     void clearPicture();
+    // Replaces the picture in place, as the cut-away effects do.
+    void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }
     void setSize(const QSizeF &size);
     QSizeF size() const { return m_size; }
@@ -23,6 +25,12 @@ public:
     void resetForReuse();
 
     QRectF boundingRect() const override;
+
+protected:
+    // Knobs, sliders and level displays are dragged: the finger may outrun them.
+    bool leavesWhenSlidOff() const override;
+
+public:
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     QString Task;

@@ -52,7 +52,7 @@ void chooseSides(draw::RichRectLook &look, int id) {
 
 } // namespace
 
-TrichRect::TrichRect(QGraphicsItem *parent) : QGraphicsObject(parent) {
+TrichRect::TrichRect(QGraphicsItem *parent) : PointerItem(parent) {
     setObjectKind(this, ObjectKind::TrichRect);
     setObjectTag(this, -1);
     setAcceptedMouseButtons(Qt::LeftButton);

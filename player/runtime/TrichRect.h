@@ -2,7 +2,7 @@
 
 #include "draw/RichPainter.h"
 
-#include <QGraphicsObject>
+#include "PointerItem.h"
 
 #include <cstdint>
 
@@ -13,7 +13,7 @@ struct PageSettings;
 
 // A drawn rectangle on the page: rounded, solid or gradient filled, with a
 // border, a glow and a centred caption. It may act as a button.
-class TrichRect : public QGraphicsObject {
+class TrichRect : public PointerItem {
     Q_OBJECT
 public:
     explicit TrichRect(QGraphicsItem *parent = nullptr);

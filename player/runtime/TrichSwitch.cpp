@@ -16,7 +16,7 @@ constexpr qreal knobInset = 4;
 
 } // namespace
 
-TrichSwitch::TrichSwitch(QGraphicsItem *parent) : QGraphicsObject(parent) {
+TrichSwitch::TrichSwitch(QGraphicsItem *parent) : PointerItem(parent) {
     setObjectKind(this, ObjectKind::TrichSwitch);
     setObjectTag(this, -1);
     setAcceptedMouseButtons(Qt::LeftButton);

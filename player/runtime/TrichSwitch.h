@@ -2,7 +2,7 @@
 
 #include "draw/RichPainter.h"
 
-#include <QGraphicsObject>
+#include "PointerItem.h"
 
 #include <cstdint>
 
@@ -12,7 +12,7 @@ class PageDocument;
 
 // A drawn two-state slide switch: a body whose colour shows the state and a
 // knob that carries the caption of the state and moves to the right when on.
-class TrichSwitch : public QGraphicsObject {
+class TrichSwitch : public PointerItem {
     Q_OBJECT
 public:
     explicit TrichSwitch(QGraphicsItem *parent = nullptr);

@@ -102,8 +102,7 @@ TEST_F(PageFixture, APageColourShowsWhenTheBackgroundPictureIsMissing) {
     // No src names the picture folder itself, which is no picture either.
     for (const QByteArray &src : {QByteArray("src=\"none.png\""), QByteArray()}) {
         QSignalSpy messages(&loader, &PageLoader::statusMessage);
-        loader.LoadUI(
-            page(QStringLiteral("a.ui"), src + " Color=\"-16776961\" Color1=\"-1\"", ""));
+        loader.LoadUI(page(QStringLiteral("a.ui"), src + " Color=\"-16776961\" Color1=\"-1\"", ""));
         auto *colour = object<TrichRect>("RichRect_BGBG");
         ASSERT_TRUE(colour) << src.constData();
         EXPECT_TRUE(colour->isVisible());
