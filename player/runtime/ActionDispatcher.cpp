@@ -18,7 +18,11 @@ void ActionDispatcher::DoButtonAction(const QString &taskstr, const QString &Par
     } else if (text.indexOf(QLatin1String(".ui"), 1) >= 0) {
         emit LoadUI(project::pagePath(m_uiRoot, text));
     } else if (text.contains(QLatin1String(".tsk"))) {
-        sendTask(text, ParaStr);
+        const QString message =
+            text.contains(QLatin1Char('?')) ? text : text + QLatin1String("?val=") + ParaStr;
+        if (m_showDebugData)
+            emit debugLog(message, DebugNoteTicks);
+        luaCallRemoteTask(message);
     } else if (text.contains(QLatin1String("@ShowDownloadForm"))) {
         emit ShowUpgradeForm();
     } else if (text.contains(QLatin1String("@ShowConnectForm"))) {
@@ -26,12 +30,7 @@ void ActionDispatcher::DoButtonAction(const QString &taskstr, const QString &Par
     }
 }
 
-void ActionDispatcher::sendTask(const QString &text, const QString &para) {
-    const QString message =
-        text.contains(QLatin1Char('?')) ? text : text + QLatin1String("?val=") + para;
-    if (m_showDebugData)
-        emit debugLog(message, DebugNoteTicks);
-
+void ActionDispatcher::luaCallRemoteTask(const QString &message) {
     const int mode = m_link.Controlchannel ? m_link.Controlchannel() : 1;
     const bool linkUp = m_link.isMainTCPClientConnected && m_link.isMainTCPClientConnected();
     const bool chatUp = m_link.isChatConnected && m_link.isChatConnected();

@@ -24,6 +24,8 @@ public:
     void setShowDebugData(bool on) { m_showDebugData = on; }
 
     void DoButtonAction(const QString &taskstr, const QString &ParaStr);
+    // Sends a controller task exactly as given, by connection mode.
+    void luaCallRemoteTask(const QString &SendMsg);
 
 signals:
     // Code for the script workers, with its parameter string.
@@ -38,8 +40,6 @@ signals:
     void debugLog(const QString &note, int delays);
 
 private:
-    void sendTask(const QString &text, const QString &para);
-
     QString m_uiRoot;
     LinkState m_link;
     bool m_showDebugData = false;

@@ -64,3 +64,14 @@ inline constexpr char UnknownObject[] = "Unkown Objects:";
 inline constexpr char ErrorPrefix[] = "Error:";
 inline constexpr char BackgroundName[] = "app.bg";
 } // namespace messages
+
+namespace messages {
+inline constexpr char LinkBusy[] = "Error(Busy):";
+inline constexpr char LinkConnectFail[] = "Connect Fail:";
+inline constexpr char LinkConnecting[] = "Connecting to ";
+inline constexpr char LinkConnected[] = "Connected.";
+inline constexpr char LinkDisconnected[] = "Disconnected.";
+inline constexpr char MonitorThreadTerminated[] = "Monitor Thread Terminated.";
+inline constexpr char KeepAlive[] = "@Pi@";
+inline constexpr char KeepAliveAnswer[] = "@Po@";
+} // namespace messages

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/LinkWorker.h"
+
 #include <QHostAddress>
 #include <QSize>
 #include <QString>
@@ -20,6 +22,7 @@ struct PlayerOptions {
     QHostAddress designerAddress = QHostAddress(QHostAddress::Broadcast);
     quint16 designerPort = 8811;
     int userTimerInterval = 1000;
+    LinkTimings linkTimings;
     // Draw this page to `renderOutput` and quit, beside any running player.
     QString renderPage;
     QString renderOutput;

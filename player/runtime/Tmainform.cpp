@@ -43,7 +43,8 @@ QPoint FormShowPosition(std::optional<int> savedX, std::optional<int> savedY, QP
 Tmainform::Tmainform(const PlayerOptions &options, QWidget *parent)
     : QWidget(parent), m_options(options), m_surface(new PageSurface(this)),
       m_config(new SettingsPanel(this)), m_runtime(m_surface->MainWorkArea(), Lua_KeyValues),
-      m_designerFinder(options.designerAddress, options.designerPort) {
+      m_designerFinder(options.designerAddress, options.designerPort),
+      m_link(m_runtime, options.linkTimings) {
     setObjectName(QStringLiteral("Mainform"));
     setAutoFillBackground(true);
     QPalette black = palette();
@@ -54,15 +55,13 @@ Tmainform::Tmainform(const PlayerOptions &options, QWidget *parent)
     m_config->hide();
 
     m_userTimer.setInterval(options.userTimerInterval);
-    m_timerUpdateUI.setInterval(50);
-    m_timerUpdateUI.setSingleShot(true);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_screenSize = screen->size();
 
     iniAppData();
 
-    connect(&m_userTimer, &QTimer::timeout, this, &Tmainform::onUserTimerTick);
+    connect(&m_userTimer, &QTimer::timeout, this, &Tmainform::UserTimerTimer);
     connect(&m_runtime.pages(), &PageLoader::pageLoaded, this, &Tmainform::onPageLoaded);
     connect(&m_runtime.pages().builder(), &PageBuilder::fitRequested, this, &Tmainform::fitPage);
     connect(&m_runtime.pages().builder(), &PageBuilder::timerAdded, &m_userTimer,
@@ -133,7 +132,6 @@ void Tmainform::iniAppData() {
     m_basic.chatServer = MyINI->imServer();
     m_basic.mode = MyINI->mode();
     m_basic.showDebugData = MyINI->showDebugData();
-    m_runtime.dispatcher().setShowDebugData(m_basic.showDebugData);
     m_basic.showTcpStatus = MyINI->isShowTcpStatus();
     m_basic.stretchFullScreen = MyINI->isStretchFullScreen();
     m_basic.userIP = MyINI->isUserIP();
@@ -142,6 +140,7 @@ void Tmainform::iniAppData() {
     m_basic.serverPort = MyINI->userServerPort();
     m_basic.statusColour = MyINI->statusColor();
     m_config->setBasicSettings(m_basic);
+    applyNoteSettings();
 
     statusLine()->setFillColour(QColor::fromRgba(m_basic.statusColour));
     m_surface->setAngle(MyINI->angle());
@@ -152,6 +151,12 @@ void Tmainform::iniAppData() {
 void Tmainform::setProjectRoot(const QString &uiStoredRootPath) {
     m_uiStoredRootPath = uiStoredRootPath;
     m_runtime.setProjectRoot(uiStoredRootPath);
+}
+
+void Tmainform::applyNoteSettings() {
+    m_runtime.dispatcher().setShowDebugData(m_basic.showDebugData);
+    m_link.setShowDebugData(m_basic.showDebugData);
+    m_link.setShowTcpStatus(m_basic.showTcpStatus);
 }
 
 void Tmainform::start() {
@@ -165,6 +170,8 @@ void Tmainform::start() {
         setProjectRoot(project::uiRootOfPage(m_options.pageArgument));
         LoadUI(QFileInfo(m_options.pageArgument).absoluteFilePath());
     }
+    if (m_basic.mode != 2)
+        m_link.StartTCPClientSendThread();
 }
 
 void Tmainform::applyScreenMode() {
@@ -308,9 +315,11 @@ void Tmainform::fitPage(const page::PageSettings &settings, const QString &backg
         resize(m_surface->MainWorkArea()->size().toSize());
 }
 
-void Tmainform::onUserTimerTick() {
+void Tmainform::UserTimerTimer() {
     statusLine()->tick();
     m_runtime.clock().UserTimerTimer();
+    if (m_basic.mode != 2)
+        m_link.UserTimerStep(m_targetHost, m_targetPort);
 }
 
 void Tmainform::ShowInfoBox(const QString &info, int x, int y, int delays) {
@@ -399,7 +408,7 @@ void Tmainform::SaveConfigSettings() {
     m_basic.serverIP = keptIP;
     m_basic.serverPort = keptPort;
     statusLine()->setFillColour(QColor::fromRgba(m_basic.statusColour));
-    m_runtime.dispatcher().setShowDebugData(m_basic.showDebugData);
+    applyNoteSettings();
 
     CloseConfigWindow();
     if (!saved)
@@ -417,11 +426,13 @@ void Tmainform::CloseConfigWindow() {
 bool Tmainform::HandleAppLifeEvent(Qt::ApplicationState state) {
     switch (state) {
     case Qt::ApplicationActive:
-        m_timerUpdateUI.start();
+        if (!m_link.isMainTCPClientConnected() && m_basic.mode != 2)
+            m_link.SendTCP(m_targetHost, m_targetPort, QString::fromUtf8(messages::KeepAlive));
+        TimerUpdateUI().start();
         m_userTimer.start();
         break;
     case Qt::ApplicationInactive:
-        m_timerUpdateUI.stop();
+        TimerUpdateUI().stop();
         break;
     default:
         break;
@@ -449,7 +460,8 @@ void Tmainform::FormClose() {
         QTextStream(stderr) << MyINI->errorString() << Qt::endl;
     hide();
     m_userTimer.stop();
-    m_timerUpdateUI.stop();
+    TimerUpdateUI().stop();
     appClosing = true;
+    m_link.DisconnectTCP();
     statusLine()->setClosing(true);
 }

@@ -4,6 +4,7 @@
 #include "PageRuntime.h"
 #include "PlayerOptions.h"
 #include "SettingsPanel.h"
+#include "net/ControllerLink.h"
 #include "net/DesignerFinder.h"
 #include "script/KeyValueStore.h"
 
@@ -55,6 +56,8 @@ public:
     void HideInfoBox();
     void CloseApp();
     bool HandleAppLifeEvent(Qt::ApplicationState state);
+    // One tick of the page clock: status line, page timers, controller link.
+    void UserTimerTimer();
 
     QString AppStoredRootPath() const { return m_appStoredRootPath; }
     QString UIStoredRootPath() const { return m_uiStoredRootPath; }
@@ -70,7 +73,8 @@ public:
     StatusLine *statusLine() const;
     SettingsPanel *LayoutConfig() const { return m_config; }
     QTimer &UserTimer() { return m_userTimer; }
-    QTimer &TimerUpdateUI() { return m_timerUpdateUI; }
+    QTimer &TimerUpdateUI() { return m_link.reports().TimerUpdateUI(); }
+    ControllerLink &link() { return m_link; }
     HoldToConfigure &hold() { return m_hold; }
 
 protected:
@@ -83,6 +87,8 @@ protected:
 private:
     void iniAppData();
     void wireRuntime();
+    // Which notes the status line shows: debug notes, link status texts.
+    void applyNoteSettings();
     void setProjectRoot(const QString &uiStoredRootPath);
     void fitPage(const page::PageSettings &settings, const QString &backgroundPath);
     void FormShow();
@@ -91,7 +97,6 @@ private:
     void applyScreenMode();
     void placeConfigPanel();
     void onConfigPageChanged(int page);
-    void onUserTimerTick();
     void onPageLoaded();
     void saveScreenshot();
 
@@ -104,7 +109,7 @@ private:
     HoldToConfigure m_hold;
     DesignerFinder m_designerFinder;
     QTimer m_userTimer;
-    QTimer m_timerUpdateUI;
+    ControllerLink m_link;
 
     QString m_appStoredRootPath;
     QString m_uiStoredRootPath;

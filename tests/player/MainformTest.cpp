@@ -19,7 +19,7 @@
 namespace {
 
 const QByteArray EntryPage = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                             "<data><setting Width=\"1280\" Height=\"720\" Host=\"10.1.2.3\"/>"
+                             "<data><setting Width=\"1280\" Height=\"720\" Host=\"127.0.0.9\"/>"
                              "<Label Text=\"Hi\"/></data>";
 
 // A player installed in a scratch folder, its requests for designers going
@@ -41,6 +41,8 @@ struct Player {
         options.pageArgument = pageArgument;
         options.designerAddress = QHostAddress::LocalHost;
         options.designerPort = designer.localPort();
+        // The page clock (and with it the controller link) is driven by hand.
+        options.userTimerInterval = 24 * 3600 * 1000;
         form = std::make_unique<Tmainform>(options);
         form->start();
     }
@@ -59,7 +61,7 @@ TEST(Mainform, StartsFullScreenWhateverTheConfigurationSays) {
     Player player("[position]\nfullscreen=0\n");
     EXPECT_TRUE(player.form->isFixtheScreen());
     EXPECT_EQ(player.form->windowTitle(), QString::fromUtf8(messages::DefaultTitle));
-    EXPECT_EQ(player.form->TargetHost(), QStringLiteral("10.1.2.3"));
+    EXPECT_EQ(player.form->TargetHost(), QStringLiteral("127.0.0.9"));
     EXPECT_FALSE(player.form->LayoutConfig()->isVisible());
 }
 
@@ -140,7 +142,7 @@ TEST(Mainform, UntickedCustomBoxesShowTheLinkInUseAndFollowTheirTicks) {
     Tmainform &form = *player.form;
     form.ShowUpgradeForm();
     SettingsPanel *panel = form.LayoutConfig();
-    EXPECT_EQ(panel->serverIPEdit()->text(), QStringLiteral("10.1.2.3"));
+    EXPECT_EQ(panel->serverIPEdit()->text(), QStringLiteral("127.0.0.9"));
     EXPECT_EQ(panel->serverPortEdit()->text(), QStringLiteral("8800"));
     EXPECT_FALSE(panel->serverIPEdit()->isEnabled());
     panel->customIPBox()->setChecked(true);
@@ -204,6 +206,20 @@ TEST(Mainform, ScriptsSwitchOnlyToPagesThatExist) {
     EXPECT_EQ(player.form->pages().CurrentUIPage(), before);
     player.form->AL_LoadUI(QStringLiteral("sub\\p2.ui"));
     EXPECT_EQ(player.form->pages().CurrentUIPage(), sub);
+}
+
+TEST(Mainform, TheLinkThreadStartsUnlessTheModeIsTheChatRelayOnly) {
+    const struct {
+        QByteArray config;
+        bool linkThread;
+    } cases[] = {{"", true}, {"[control]\nmode=2\n", false}, {"[control]\nmode=0\n", true}};
+    for (const auto &c : cases) {
+        Player player(c.config);
+        EXPECT_EQ(player.form->link().hasSendThread(), c.linkThread) << c.config.constData();
+        for (int tick = 0; tick < 3; ++tick)
+            player.form->UserTimerTimer();
+        EXPECT_EQ(player.form->link().hasSendThread(), c.linkThread) << c.config.constData();
+    }
 }
 
 struct PlacementCase {
