@@ -2,6 +2,7 @@
 
 namespace {
 const QLatin1String ScreenshotOption("--screenshot");
+const QLatin1String ScreenshotDelayOption("--screenshot-delay");
 const QLatin1String RenderOption("--render");
 const QLatin1String OutOption("--out");
 const QLatin1String SizeOption("--size");
@@ -32,14 +33,22 @@ std::optional<PlayerOptions> PlayerOptions::parse(const QStringList &arguments,
     }
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        const bool takesValue = argument == ScreenshotOption || argument == RenderOption ||
-                                argument == OutOption || argument == SizeOption;
+        const bool takesValue = argument == ScreenshotOption || argument == ScreenshotDelayOption ||
+                                argument == RenderOption || argument == OutOption ||
+                                argument == SizeOption;
         if (takesValue && i + 1 >= arguments.size()) {
             *error = argument + QStringLiteral(" needs a value");
             return std::nullopt;
         }
         if (argument == ScreenshotOption) {
             options.screenshotPath = arguments.at(++i);
+        } else if (argument == ScreenshotDelayOption) {
+            bool ok = false;
+            options.screenshotDelayMs = arguments.at(++i).toInt(&ok);
+            if (!ok || options.screenshotDelayMs < 0) {
+                *error = QStringLiteral("--screenshot-delay takes milliseconds");
+                return std::nullopt;
+            }
         } else if (argument == RenderOption) {
             options.renderPage = arguments.at(++i);
         } else if (argument == OutOption) {
@@ -66,6 +75,7 @@ std::optional<PlayerOptions> PlayerOptions::parse(const QStringList &arguments,
 }
 
 QString PlayerOptions::usage() {
-    return QStringLiteral("usage: panelo [--screenshot FILE.png] [PAGE.ui]\n"
-                          "       panelo --render PAGE.ui --out FILE.png [--size WxH]");
+    return QStringLiteral(
+        "usage: panelo [--screenshot FILE.png [--screenshot-delay MS]] [PAGE.ui]\n"
+        "       panelo --render PAGE.ui --out FILE.png [--size WxH]");
 }

@@ -17,6 +17,7 @@ struct PlayerOptions {
     QString pageArgument;
     // Saves a picture of the window once the first page is shown, then quits.
     QString screenshotPath;
+    int screenshotDelayMs = 1500;
     // Where the request for designers goes; the environment variable
     // PANELO_DESIGNER_ADDRESS narrows it (tests keep it on this machine).
     QHostAddress designerAddress = QHostAddress(QHostAddress::Broadcast);

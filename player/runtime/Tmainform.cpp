@@ -22,7 +22,6 @@ namespace {
 constexpr int SettingsPanelWidth = 449;
 constexpr int SettingsPanelHeight = 300;
 constexpr int HoldMessageTicks = 5;
-constexpr int ScreenshotDelayMs = 1500;
 
 QString text(const char *utf8) {
     return QString::fromUtf8(utf8);
@@ -100,8 +99,21 @@ void Tmainform::wireRuntime() {
     connect(&dispatcher, &ActionDispatcher::ShowIMsettingForm, this, &Tmainform::ShowIMsettingForm);
     connect(&dispatcher, &ActionDispatcher::debugLog, this,
             [this](const QString &note, int delays) { ShowInfoBox(note, 0, 0, delays); });
-    m_runtime.setLinkState(
-        {[this] { return m_basic.mode; }, [] { return false; }, [] { return false; }});
+    m_runtime.setLinkState({[this] { return m_basic.mode; },
+                            [this] { return m_link.isMainTCPClientConnected(); },
+                            [] { return false; }});
+    connect(&dispatcher, &ActionDispatcher::SendTCP, this, [this](const QString &message) {
+        m_link.SendTCP(m_targetHost, m_targetPort, message);
+    });
+    StateReports &reports = m_link.reports();
+    connect(&m_runtime.pages(), &PageLoader::pageLoaded, &reports,
+            &StateReports::UpdateUIFromLastControlCenter);
+    connect(&reports, &StateReports::debugLog, this,
+            [this](const QString &note, int delays) { ShowInfoBox(note, 0, 0, delays); });
+    connect(&reports, &StateReports::LoadNotAllowUI, this, &Tmainform::LoadNotAllowUI);
+    connect(&m_link, &ControllerLink::statusText, this,
+            [this](const QString &text, int delays) { ShowInfoBox(text, 0, 0, delays); });
+    connect(&m_link, &ControllerLink::wantsUserTimer, &m_userTimer, qOverload<>(&QTimer::start));
     // Names that no page object carries may name a fixed part of the window.
     m_runtime.operations().setFallback([this](const QString &name) -> QGraphicsObject * {
         const QList<QGraphicsItem *> items = m_surface->scene()->items();
@@ -198,7 +210,7 @@ void Tmainform::showEvent(QShowEvent *event) {
     m_shownOnce = true;
     FormShow();
     if (!m_options.screenshotPath.isEmpty())
-        QTimer::singleShot(ScreenshotDelayMs, this, &Tmainform::saveScreenshot);
+        QTimer::singleShot(m_options.screenshotDelayMs, this, &Tmainform::saveScreenshot);
 }
 
 void Tmainform::FormShow() {
