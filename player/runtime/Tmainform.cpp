@@ -6,6 +6,7 @@
 #include "PageSurface.h"
 #include "StatusLine.h"
 #include "project/ProjectPaths.h"
+#include "script/LineEngine.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,7 +44,12 @@ Tmainform::Tmainform(const PlayerOptions &options, QWidget *parent)
     : QWidget(parent), m_options(options), m_surface(new PageSurface(this)),
       m_config(new SettingsPanel(this)), m_runtime(m_surface->MainWorkArea(), Lua_KeyValues),
       m_designerFinder(options.designerAddress, options.designerPort),
-      m_link(m_runtime, options.linkTimings) {
+      m_link(m_runtime, options.linkTimings), m_bridge(*this),
+      m_scripts({[this](const QString &code, const QString &para) {
+                     return Run_Script(code, para, m_bridge);
+                 },
+                 // Without the Lua library, Lua code does nothing.
+                 [](const QString &, const QString &) { return false; }}) {
     setObjectName(QStringLiteral("Mainform"));
     setAutoFillBackground(true);
     QPalette black = palette();
@@ -91,7 +97,15 @@ Tmainform::Tmainform(const PlayerOptions &options, QWidget *parent)
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &Tmainform::HandleAppLifeEvent);
 }
 
-Tmainform::~Tmainform() = default;
+Tmainform::~Tmainform() {
+    stopScripts();
+}
+
+void Tmainform::stopScripts() {
+    // Sleeping scripts wake; scripts waiting for this thread are served meanwhile.
+    m_bridge.stop();
+    m_scripts.stopAll([] { QCoreApplication::processEvents(); });
+}
 
 void Tmainform::wireRuntime() {
     ActionDispatcher &dispatcher = m_runtime.dispatcher();
@@ -102,6 +116,10 @@ void Tmainform::wireRuntime() {
     m_runtime.setLinkState({[this] { return m_basic.mode; },
                             [this] { return m_link.isMainTCPClientConnected(); },
                             [] { return false; }});
+    connect(&dispatcher, &ActionDispatcher::RunScriptbyNewThread, this,
+            [this](const QString &code, const QString &para) {
+                m_scripts.RunScriptbyNewThread(code, para);
+            });
     connect(&dispatcher, &ActionDispatcher::SendTCP, this, [this](const QString &message) {
         m_link.SendTCP(m_targetHost, m_targetPort, message);
     });
@@ -475,5 +493,6 @@ void Tmainform::FormClose() {
     TimerUpdateUI().stop();
     appClosing = true;
     m_link.DisconnectTCP();
+    stopScripts();
     statusLine()->setClosing(true);
 }

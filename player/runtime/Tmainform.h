@@ -7,6 +7,8 @@
 #include "net/ControllerLink.h"
 #include "net/DesignerFinder.h"
 #include "script/KeyValueStore.h"
+#include "script/ScriptDispatcher.h"
+#include "script/UiBridge.h"
 
 #include <QPoint>
 #include <QSize>
@@ -75,6 +77,7 @@ public:
     QTimer &UserTimer() { return m_userTimer; }
     QTimer &TimerUpdateUI() { return m_link.reports().TimerUpdateUI(); }
     ControllerLink &link() { return m_link; }
+    ScriptDispatcher &scripts() { return m_scripts; }
     HoldToConfigure &hold() { return m_hold; }
 
 protected:
@@ -87,6 +90,7 @@ protected:
 private:
     void iniAppData();
     void wireRuntime();
+    void stopScripts();
     // Which notes the status line shows: debug notes, link status texts.
     void applyNoteSettings();
     void setProjectRoot(const QString &uiStoredRootPath);
@@ -110,6 +114,8 @@ private:
     DesignerFinder m_designerFinder;
     QTimer m_userTimer;
     ControllerLink m_link;
+    UiBridge m_bridge;
+    ScriptDispatcher m_scripts;
 
     QString m_appStoredRootPath;
     QString m_uiStoredRootPath;
