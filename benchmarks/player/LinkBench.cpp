@@ -119,13 +119,3 @@ BENCHMARK(ApplyReportOf1000Lines)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReleaseToArrival)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 } // namespace
-
-int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

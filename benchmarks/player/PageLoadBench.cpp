@@ -2,7 +2,6 @@
 #include "runtime/PageLoader.h"
 #include "runtime/PageSurface.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGraphicsScene>
@@ -135,13 +134,3 @@ BENCHMARK(SwitchBetweenTwoPages)->Unit(benchmark::kMillisecond);
 BENCHMARK(RenderFrame1920x1080)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

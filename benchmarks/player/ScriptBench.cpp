@@ -4,7 +4,6 @@
 #include "script/ScriptDispatcher.h"
 #include "script/ScriptHost.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSemaphore>
 
@@ -74,11 +73,3 @@ BENCHMARK(DispatchToIdleWorker)->UseManualTime()->Unit(benchmark::kMicrosecond)-
 BENCHMARK(SimpleStatements)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,4 +1,5 @@
 #include "InstalledPlayer.h"
+#include "SubstituteController.h"
 
 #include <QImage>
 
@@ -25,30 +26,13 @@ TEST(PlayerScripts, APageScriptChangesAnObjectAndTalksToTheController) {
     red.save(player.writeProjectFile(QStringLiteral("res/red.png"), QByteArray()));
     const QString page = player.writeProjectFile(QStringLiteral("index.ui"), ScriptedPage);
 
-    QProcess controller;
-    controller.start(QStringLiteral(CONTROLLER_SIM_BINARY),
-                     {QStringLiteral("--listen"), QStringLiteral("127.0.0.1"),
-                      QStringLiteral("--udp-port"), QStringLiteral("0"),
-                      QStringLiteral("--config-port"), QStringLiteral("0"),
-                      QStringLiteral("--http-port"), QStringLiteral("0")});
-    ASSERT_TRUE(controller.waitForStarted(5000));
-    ASSERT_TRUE(controller.waitForReadyRead(5000)) << "the controller did not start";
-
-    const QString shot = player.folder() + QStringLiteral("/shot.png");
-    QProcess &panel =
-        player.start({QStringLiteral("--screenshot"), shot, QStringLiteral("--screenshot-delay"),
-                      QStringLiteral("2500"), page});
-    ASSERT_TRUE(panel.waitForFinished(20000)) << "the player did not finish";
-
-    QByteArray log = controller.readAllStandardOutput();
-    controller.terminate();
-    controller.waitForFinished(5000);
-    log += controller.readAllStandardOutput();
+    SubstituteController controller;
+    ASSERT_TRUE(controller.start()) << "the controller did not start";
+    const QColor centre = centreOfScreenshot(player, page, 2500);
+    const QByteArray log = controller.stopAndReadLog();
     EXPECT_TRUE(log.contains("from_script.tsk?n=1")) << log.constData();
-
-    const QImage picture(shot);
-    ASSERT_FALSE(picture.isNull()) << "no screenshot";
-    EXPECT_EQ(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::red));
+    // The page fills the screen; its lamp sits in the middle.
+    EXPECT_EQ(centre, QColor(Qt::red)) << centre.name().toStdString();
 }
 
 } // namespace
