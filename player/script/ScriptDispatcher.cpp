@@ -123,3 +123,10 @@ int ScriptDispatcher::createdWorkers() const {
         count += worker ? 1 : 0;
     return count;
 }
+
+int ScriptDispatcher::runningWorkers() const {
+    int count = 0;
+    for (const auto &worker : MyThreadList)
+        count += worker && worker->isRunning() ? 1 : 0;
+    return count;
+}

@@ -67,6 +67,7 @@ public:
     // runs while waiting, so that workers waiting for the main thread finish.
     void stopAll(const std::function<void()> &keepAlive);
     int createdWorkers() const;
+    int runningWorkers() const;
 
 private:
     ScriptEngines m_engines;
