@@ -20,9 +20,16 @@ int alphaOf(const QString &field) {
 
 // A line cut at "|" into at most five fields; the fifth keeps the rest.
 QStringList fieldsOf(const QString &line) {
-    QStringList fields = line.split(QLatin1Char('|'));
-    while (fields.size() > 5)
-        fields[4] += QLatin1Char('|') + fields.takeAt(5);
+    QStringList fields;
+    qsizetype from = 0;
+    while (fields.size() < 4) {
+        const qsizetype bar = line.indexOf(QLatin1Char('|'), from);
+        if (bar < 0)
+            break;
+        fields << line.mid(from, bar - from);
+        from = bar + 1;
+    }
+    fields << line.mid(from);
     return fields;
 }
 

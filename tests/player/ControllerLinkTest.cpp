@@ -233,6 +233,24 @@ TEST_F(LinkFixture, ReportLinesAreReadByTheirFirstThreeFields) {
     }
 }
 
+TEST_F(LinkFixture, AnyBatchIsJudgedByTheReportGrammarAlone) {
+    QByteArray binary(4096, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = char(i * 37);
+    QString manyLines = QStringLiteral("@RTD_BEGIN\n");
+    for (int i = 0; i < 20000; ++i)
+        manyLines += i % 2 ? QStringLiteral("|||\n") : QStringLiteral("no fields\n");
+    const QString batches[] = {QString::fromLatin1(binary),
+                               QStringLiteral("@RTD_BEGIN") + QString(1 << 20, QLatin1Char('|')),
+                               QStringLiteral("@RTD_BEGIN\nLamp1|") +
+                                   QString(1 << 20, QLatin1Char('x')) + QStringLiteral("|100"),
+                               manyLines};
+    for (const QString &batch : batches)
+        link.reports().UpdateUIFromSrv(batch);
+    EXPECT_EQ(lampText().size(), 1 << 20) << "the long line was applied";
+    EXPECT_FALSE(link.reports().updatingUIFromNet());
+}
+
 TEST_F(LinkFixture, BatchesAreTestedInOrder) {
     link.reports().UpdateUIFromSrv(QStringLiteral("@Po@ _ENG=1;Inc(a)"));
     EXPECT_EQ(actions, QStringList{QStringLiteral("script:@Po@ _ENG=1;Inc(a)")});

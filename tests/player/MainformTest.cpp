@@ -7,6 +7,7 @@
 #include "TempFolder.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -220,6 +221,20 @@ TEST(Mainform, TheLinkThreadStartsUnlessTheModeIsTheChatRelayOnly) {
             player.form->UserTimerTimer();
         EXPECT_EQ(player.form->link().hasSendThread(), c.linkThread) << c.config.constData();
     }
+}
+
+TEST(Mainform, ASleepingScriptEndsWithTheWindow) {
+    Player player;
+    player.form->runtime().dispatcher().DoButtonAction(
+        QStringLiteral("_ENG=1;Sleep(60000)&#x0D;&#x0A;UpdateUI(\"Never\", \"x\", 1, -1)"),
+        QString());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return player.form->scripts().runningWorkers() == 1; }, 5000));
+    QElapsedTimer clock;
+    clock.start();
+    player.form->close();
+    EXPECT_EQ(player.form->scripts().createdWorkers(), 0);
+    EXPECT_LT(clock.elapsed(), 5000);
 }
 
 struct PlacementCase {
