@@ -10,6 +10,7 @@
 #include "TrichRect.h"
 #include "TrichSwitch.h"
 #include "WebObject.h"
+#include "page/ElementReader.h"
 #include "page/PageDocument.h"
 #include "page/PageNames.h"
 #include "page/ValueForms.h"
@@ -19,8 +20,6 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
-
-#include <pugixml.hpp>
 
 namespace attr = page::names::attr;
 
@@ -40,18 +39,6 @@ int offset(int value) {
 
 QString fromUtf8(const char *text) {
     return QString::fromUtf8(text);
-}
-
-QString attrText(const pugi::xml_node &node, const char *name) {
-    return QString::fromUtf8(node.attribute(name).value());
-}
-
-bool hasAttr(const pugi::xml_node &node, const char *name) {
-    return !node.attribute(name).empty();
-}
-
-int intAttr(const pugi::xml_node &node, const char *name, int fallback) {
-    return page::readInteger(attrText(node, name), fallback);
 }
 
 // Element names of objects other than pictures and texts, by kind.
@@ -251,43 +238,44 @@ void PageBuilder::SetBackgroundColor(WorkAreaItem *target) {
 }
 
 void PageBuilder::AddIMGFromXMLByID(int itemID, WorkAreaItem *owner) {
-    const pugi::xml_node element = m_doc->child(itemID);
-    const QString name = attrText(element, attr::Name);
+    const page::ElementReader element(*m_doc, itemID);
+    const QString name = element.text(attr::Name);
 
     QString captionText;
     int captionSize = 12;
     QRgb captionColour = 0;
     int captionPos = 1;
     TmyImage *background = nullptr;
-    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
+    for (pugi::xml_node child = element.node().first_child(); child; child = child.next_sibling()) {
+        const page::ElementReader part(child);
         if (qstrcmp(child.name(), page::names::Label) == 0) {
-            captionText = attrText(child, attr::Text);
-            captionSize = intAttr(child, attr::Size, 12);
-            captionColour = page::readColour(attrText(child, attr::Color), 0);
-            captionPos = intAttr(child, attr::Pos, 1);
+            captionText = part.text(attr::Text);
+            captionSize = part.integer(attr::Size, 12);
+            captionColour = part.colour(attr::Color, 0);
+            captionPos = part.integer(attr::Pos, 1);
         } else if (qstrcmp(child.name(), page::names::BG) == 0) {
-            const bool sized = hasAttr(child, attr::Width);
-            const QString src = project::picturePath(m_uiRoot, attrText(child, attr::src));
+            const bool sized = part.has(attr::Width);
+            const QString src = project::picturePath(m_uiRoot, part.text(attr::src));
             if (project::fileExists(src)) {
                 background = CreatIMGButton(
-                    src, intAttr(child, attr::X, 0), intAttr(child, attr::Y, 0),
-                    sized ? intAttr(child, attr::Width, 0) : 0,
-                    sized ? intAttr(child, attr::Height, 0) : 0, 100, 100, itemID, QString(), owner,
+                    src, part.integer(attr::X, 0), part.integer(attr::Y, 0),
+                    sized ? part.integer(attr::Width, 0) : 0,
+                    sized ? part.integer(attr::Height, 0) : 0, 100, 100, itemID, QString(), owner,
                     name.isEmpty() ? QString() : name + QStringLiteral(".BG"));
             }
         }
     }
 
-    const QString src = project::picturePath(m_uiRoot, attrText(element, attr::src));
+    const QString src = project::picturePath(m_uiRoot, element.text(attr::src));
     if (!project::fileExists(src))
         return;
 
-    const bool sized = hasAttr(element, attr::Width);
-    const int alpha2 = intAttr(element, attr::Alpha2, 50);
+    const bool sized = element.has(attr::Width);
+    const int alpha2 = element.integer(attr::Alpha2, 50);
     TmyImage *image = CreatIMGButton(
-        src, intAttr(element, attr::X, 0), intAttr(element, attr::Y, 0),
-        sized ? intAttr(element, attr::Width, 0) : 0, sized ? intAttr(element, attr::Height, 0) : 0,
-        intAttr(element, attr::Alpha, 100), alpha2, itemID, attrText(element, attr::Task),
+        src, element.integer(attr::X, 0), element.integer(attr::Y, 0),
+        sized ? element.integer(attr::Width, 0) : 0, sized ? element.integer(attr::Height, 0) : 0,
+        element.integer(attr::Alpha, 100), alpha2, itemID, element.text(attr::Task),
         background ? static_cast<QGraphicsItem *>(background) : owner, name);
     if (!image)
         return;
@@ -297,39 +285,39 @@ void PageBuilder::AddIMGFromXMLByID(int itemID, WorkAreaItem *owner) {
                  int(image->size().height()), captionPos, captionColour, image, itemID, QString());
     }
 
-    const int type = intAttr(element, attr::type, 1);
-    image->isRichEff = page::readFlagTrueAnyCase(attrText(element, attr::RichEfect));
+    const int type = element.integer(attr::type, 1);
+    image->isRichEff = element.flagTrueAnyCase(attr::RichEfect);
     image->ButtonType = type;
     image->Alpha1 = image->opacity() * 100;
     image->Alpha2 = alpha2;
-    image->setRotation(intAttr(element, attr::iAngle, 0));
+    image->setRotation(element.integer(attr::iAngle, 0));
     image->isButton = true;
-    image->GroupTag = attrText(element, attr::Tag);
+    image->GroupTag = element.text(attr::Tag);
     image->isMutiTask = false;
-    if (hasAttr(element, attr::LocTask))
-        image->LocTask = attrText(element, attr::LocTask);
+    if (element.has(attr::LocTask))
+        image->LocTask = element.text(attr::LocTask);
 
     if (type > 1) {
-        const int maxAngle = intAttr(element, attr::MaxAngel, 300);
+        const int maxAngle = element.integer(attr::MaxAngel, 300);
         image->MaxAngel = (maxAngle < 1 || maxAngle > 360) ? 300 : maxAngle;
-        int value = hasAttr(element, attr::value) ? intAttr(element, attr::value, 100) : 0;
+        int value = element.has(attr::value) ? element.integer(attr::value, 100) : 0;
         image->Percent = qMax(0, value);
         SetButtonStatus(image, QString(), image->Percent);
-        image->onMoveTask = attrText(element, attr::onChange);
+        image->onMoveTask = element.text(attr::onChange);
         if (type == 2) {
-            image->onDownTask = attrText(element, attr::onDown);
+            image->onDownTask = element.text(attr::onDown);
             if (savedState(itemID) == QLatin1String("1")) {
                 image->isDown = true;
                 image->setOpacity(alpha2 / 100.0);
             }
         }
     }
-    if (hasAttr(element, attr::isMutiTask)) {
-        image->isMutiTask = page::readFlagExactTrue(attrText(element, attr::isMutiTask));
+    if (element.has(attr::isMutiTask)) {
+        image->isMutiTask = element.flagExactTrue(attr::isMutiTask);
         if (image->isMutiTask) {
-            image->NextUI = attrText(element, attr::NextUI);
-            image->onDownTask = attrText(element, attr::onDown);
-            image->FlashSytle = attrText(element, attr::FlashSytle);
+            image->NextUI = element.text(attr::NextUI);
+            image->onDownTask = element.text(attr::onDown);
+            image->FlashSytle = element.text(attr::FlashSytle);
         }
     }
 }
@@ -362,14 +350,13 @@ TmyImage *PageBuilder::CreatIMGButton(const QString &src, int x, int y, int w, i
 }
 
 void PageBuilder::AddLabelFromXMLByID(int itemID, WorkAreaItem *owner) {
-    const pugi::xml_node element = m_doc->child(itemID);
-    const QString text = attrText(element, attr::Text);
+    const page::ElementReader element(*m_doc, itemID);
+    const QString text = element.text(attr::Text);
     if (text.isEmpty())
         return;
-    AddLable(text, intAttr(element, attr::Size, 12), intAttr(element, attr::X, 0),
-             intAttr(element, attr::Y, 0), 0, 0, -1,
-             page::readColour(attrText(element, attr::Color), 0), owner, itemID,
-             attrText(element, attr::Name));
+    AddLable(text, element.integer(attr::Size, 12), element.integer(attr::X, 0),
+             element.integer(attr::Y, 0), 0, 0, -1, element.colour(attr::Color, 0), owner, itemID,
+             element.text(attr::Name));
 }
 
 bool PageBuilder::AddLable(const QString &text, int size, int x, int y, int w, int h, int posTag,
@@ -438,22 +425,22 @@ void PageBuilder::SetTxtPos(TextObject *label, int posTag, QGraphicsItem *parent
 }
 
 void PageBuilder::AddstandarObjectFromXML(int xmlID, WorkAreaItem *target) {
-    const pugi::xml_node element = m_doc->child(xmlID);
-    const StandardElement *kind = standardElement(element.name());
+    const page::ElementReader element(*m_doc, xmlID);
+    const StandardElement *kind = standardElement(element.node().name());
     if (!kind)
         return;
-    const QString name = attrText(element, attr::Name);
-    const QRectF bounds(offset(intAttr(element, attr::X, 0)), offset(intAttr(element, attr::Y, 0)),
-                        side(intAttr(element, attr::Width, 25)),
-                        side(intAttr(element, attr::Height, 25)));
-    const QString title = attrText(element, attr::Text);
+    const QString name = element.text(attr::Name);
+    const QRectF bounds(offset(element.integer(attr::X, 0)), offset(element.integer(attr::Y, 0)),
+                        side(element.integer(attr::Width, 25)),
+                        side(element.integer(attr::Height, 25)));
+    const QString title = element.text(attr::Text);
 
     if (qstrcmp(kind->element, page::names::Event) == 0) {
-        m_events.SetEvenListItemByName(attrText(element, attr::Type), xmlID);
+        m_events.SetEvenListItemByName(element.text(attr::Type), xmlID);
         return;
     }
     if (kind->kind == ObjectKind::TTimer) {
-        m_timers.add(TTimeList{name, 0, intAttr(element, attr::Interval, 0), xmlID});
+        m_timers.add(TTimeList{name, 0, element.integer(attr::Interval, 0), xmlID});
         emit timerAdded();
         return;
     }
@@ -502,15 +489,15 @@ void PageBuilder::AddstandarObjectFromXML(int xmlID, WorkAreaItem *target) {
 QGraphicsObject *PageBuilder::buildStandardObject(ObjectKind kind, const QString &prefix, int xmlID,
                                                   const QRectF &bounds, const QString &title,
                                                   WorkAreaItem *target) {
-    const pugi::xml_node element = m_doc->child(xmlID);
+    const page::ElementReader element(*m_doc, xmlID);
     if (kind == ObjectKind::TWebBrowser) {
         auto *web = reuseOrCreate<WebObject>(kind, prefix);
         web->setParentItem(target);
         if (QGraphicsScene *scene = target->scene(); scene && !scene->views().isEmpty())
             web->attachTo(scene->views().constFirst());
         web->setBounds(bounds);
-        web->setAlign(attrText(element, attr::Align));
-        web->setUrl(attrText(element, attr::url));
+        web->setAlign(element.text(attr::Align));
+        web->setUrl(element.text(attr::url));
         if (!WebObject::browserAvailable() && !m_webNoticeShown) {
             m_webNoticeShown = true;
             emit statusMessage(WebObject::fallbackNotice(), 5);
@@ -522,13 +509,13 @@ QGraphicsObject *PageBuilder::buildStandardObject(ObjectKind kind, const QString
         media->setParentItem(target);
         media->setPos(bounds.topLeft());
         media->setSize(bounds.size());
-        const QString url = attrText(element, attr::url);
+        const QString url = element.text(attr::url);
         if (!url.isEmpty()) {
             const QString path = project::mediaPath(m_uiRoot, url);
             if (url.contains(u':') || project::fileExists(path)) {
                 media->setSource(path);
                 media->stop();
-                if (page::readFlagTrueAnyCase(attrText(element, attr::AutoPlay)))
+                if (element.flagTrueAnyCase(attr::AutoPlay))
                     media->play();
             }
         }
@@ -542,13 +529,13 @@ QGraphicsObject *PageBuilder::buildStandardObject(ObjectKind kind, const QString
     spec.kind = kind;
     spec.title = title;
     spec.bounds = bounds;
-    spec.fontSize = intAttr(element, attr::Size, 12);
-    spec.colour = page::readColour(attrText(element, attr::Color), 0xFF000000);
-    const QString repeat = attrText(element, attr::RepeatClick);
+    spec.fontSize = element.integer(attr::Size, 12);
+    spec.colour = element.colour(attr::Color, 0xFF000000);
+    const QString repeat = element.text(attr::RepeatClick);
     spec.repeatClick = repeat == QLatin1String("1") || page::readFlagTrueAnyCase(repeat);
-    spec.vertical = attrText(element, attr::type) == QLatin1String("V");
-    spec.isPassword = page::readFlagTrueAnyCase(attrText(element, attr::isPassword));
-    spec.noBG = page::readFlagTrueAnyCase(attrText(element, attr::NoBG));
+    spec.vertical = element.text(attr::type) == QLatin1String("V");
+    spec.isPassword = element.flagTrueAnyCase(attr::isPassword);
+    spec.noBG = element.flagTrueAnyCase(attr::NoBG);
     configureStandardObject(proxy, spec);
     return proxy;
 }

@@ -1,10 +1,10 @@
 #include "TrichRect.h"
 
 #include "PageObject.h"
+#include "page/ElementReader.h"
 #include "page/PageDocument.h"
 #include "page/PageNames.h"
 #include "page/PageSettings.h"
-#include "page/ValueForms.h"
 
 #include <QPainter>
 
@@ -76,45 +76,39 @@ void TrichRect::acceptTouchesByType() {
 }
 
 void TrichRect::SetRichRectAttr(const page::PageDocument &doc, int xmlId) {
-    const auto text = [&](const char *name) { return doc.value(xmlId, name); };
-    const auto integer = [&](const char *name, int32_t fallback) {
-        return page::readInteger(text(name), fallback);
-    };
-    const auto colour = [&](const char *name, uint32_t fallback) {
-        return page::readColour(text(name), fallback);
-    };
+    const page::ElementReader element(doc, xmlId);
 
     draw::RichRectLook look = m_look;
-    look.radius = integer(attr::Round, 0);
-    look.fillColour = colour(attr::Color, white);
-    usrFillColor1 = colour(attr::Color2, white);
+    look.radius = element.integer(attr::Round, 0);
+    look.fillColour = element.colour(attr::Color, white);
+    usrFillColor1 = element.colour(attr::Color2, white);
     look.gradientEnd =
-        text(attr::Color2).isEmpty() ? std::nullopt : std::optional<QRgb>(usrFillColor1);
-    look.borderWidth = integer(attr::bdSize, 0);
-    look.borderColour = colour(attr::Color3, 0);
-    chooseSides(look, integer(attr::Sides, 0));
-    ButtonType = integer(attr::type, 0);
+        element.text(attr::Color2).isEmpty() ? std::nullopt : std::optional<QRgb>(usrFillColor1);
+    look.borderWidth = element.integer(attr::bdSize, 0);
+    look.borderColour = element.colour(attr::Color3, 0);
+    chooseSides(look, element.integer(attr::Sides, 0));
+    ButtonType = element.integer(attr::type, 0);
     acceptTouchesByType();
     // A button's glow is prepared here and shown only while it is held.
-    setGlow(look, integer(attr::Soft, 0), colour(attr::Color4, 0), ButtonType <= 0);
-    look.caption.pixelSize = integer(attr::Size, 20);
-    look.caption.colour = colour(attr::txtColor, white);
-    const QString family = text(attr::Family);
+    setGlow(look, element.integer(attr::Soft, 0), element.colour(attr::Color4, 0), ButtonType <= 0);
+    look.caption.pixelSize = element.integer(attr::Size, 20);
+    look.caption.colour = element.colour(attr::txtColor, white);
+    const QString family = element.text(attr::Family);
     if (!family.isEmpty())
         look.caption.family = family;
     setLook(look);
 
-    Alpha1 = integer(attr::Alpha, 100);
+    Alpha1 = element.integer(attr::Alpha, 100);
     setOpacity(Alpha1 / 100);
-    Alpha2 = integer(attr::Alpha2, 50);
+    Alpha2 = element.integer(attr::Alpha2, 50);
 
-    Task = text(attr::Task);
-    isMutiTask = page::readFlagExactTrue(text(attr::isMutiTask));
-    LocTask = text(attr::LocTask);
+    Task = element.text(attr::Task);
+    isMutiTask = element.flagExactTrue(attr::isMutiTask);
+    LocTask = element.text(attr::LocTask);
     if (isMutiTask) {
-        NextUI = text(attr::NextUI);
-        onDownTask = text(attr::onDown);
-        FlashSytle = text(attr::FlashSytle);
+        NextUI = element.text(attr::NextUI);
+        onDownTask = element.text(attr::onDown);
+        FlashSytle = element.text(attr::FlashSytle);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "TrichSwitch.h"
 
 #include "PageObject.h"
+#include "page/ElementReader.h"
 #include "page/PageDocument.h"
 #include "page/PageNames.h"
-#include "page/ValueForms.h"
 
 #include <QPainter>
 
@@ -72,36 +72,32 @@ void TrichSwitch::acceptTouchesByType() {
 }
 
 void TrichSwitch::SetRichSwitchAttr(const page::PageDocument &doc, int xmlId) {
-    const auto text = [&](const char *name) { return doc.value(xmlId, name); };
-    const auto integer = [&](const char *name, int32_t fallback) {
-        return page::readInteger(text(name), fallback);
-    };
-    const auto colour = [&](const char *name) { return page::readColour(text(name), 0); };
+    const page::ElementReader element(doc, xmlId);
 
     draw::RichSwitchLook look = m_look;
-    look.radius = integer(attr::Round, 0);
-    SwtichOffColor = colour(attr::Color);
-    SwtichOnColor = colour(attr::Color2);
-    SwtichButtonColor = colour(attr::Color3);
-    look.borderWidth = integer(attr::bdSize, 0);
-    look.caption.pixelSize = integer(attr::Size, 0);
-    look.caption.colour = page::readColour(text(attr::txtColor), 0xFFFFFFFF);
-    const QString family = text(attr::Family);
+    look.radius = element.integer(attr::Round, 0);
+    SwtichOffColor = element.colour(attr::Color, 0);
+    SwtichOnColor = element.colour(attr::Color2, 0);
+    SwtichButtonColor = element.colour(attr::Color3, 0);
+    look.borderWidth = element.integer(attr::bdSize, 0);
+    look.caption.pixelSize = element.integer(attr::Size, 0);
+    look.caption.colour = element.colour(attr::txtColor, 0xFFFFFFFF);
+    const QString family = element.text(attr::Family);
     if (!family.isEmpty())
         look.caption.family = family;
     setLook(look);
-    setIsPressed(page::readFlagExactTrue(text(attr::isPressed)));
+    setIsPressed(element.flagExactTrue(attr::isPressed));
 
-    Task = text(attr::Task);
+    Task = element.text(attr::Task);
     // A switch's on action is read whether or not the multi-action set is in use.
-    onDownTask = text(attr::onDown);
-    isMutiTask = page::readFlagExactTrue(text(attr::isMutiTask));
-    LocTask = text(attr::LocTask);
+    onDownTask = element.text(attr::onDown);
+    isMutiTask = element.flagExactTrue(attr::isMutiTask);
+    LocTask = element.text(attr::LocTask);
     if (isMutiTask) {
-        NextUI = text(attr::NextUI);
-        FlashSytle = text(attr::FlashSytle);
+        NextUI = element.text(attr::NextUI);
+        FlashSytle = element.text(attr::FlashSytle);
     }
-    ButtonType = integer(attr::type, 0);
+    ButtonType = element.integer(attr::type, 0);
     acceptTouchesByType();
     isMutiSelect = false;
 }
